@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs everything Corvane needs to build, run and test on Debian 12.
+set -euo pipefail
+export DEBIAN_FRONTEND=noninteractive
+SUDO=""
+if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev
+  libavformat-dev libavcodec-dev libavutil-dev
+  libgtest-dev libgmock-dev
+  ffmpeg mkvtoolnix xvfb xdotool imagemagick time
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  $SUDO apt-get update
+  $SUDO apt-get install -y --no-install-recommends "${missing[@]}"
+fi

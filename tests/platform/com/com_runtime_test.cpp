@@ -1,0 +1,110 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "platform/com/com_ptr.h"
+#include "platform/com/com_runtime.h"
+
+namespace {
+
+struct IWidget : IUnknown {
+  static constexpr IID iid{0x11111111, 0x2222, 0x3333, {1, 2, 3, 4, 5, 6, 7, 8}};
+  virtual int Value() = 0;
+
+ protected:
+  ~IWidget() = default;
+};
+
+struct IGadget : IUnknown {
+  static constexpr IID iid{0x11111111, 0x2222, 0x3333, {1, 2, 3, 4, 5, 6, 7, 9}};
+};
+
+int g_liveWidgets = 0;
+
+class Widget : public RefCount, public IWidget {
+ public:
+  Widget() { ++g_liveWidgets; }
+  ~Widget() override { --g_liveWidgets; }
+  COM_REFCOUNTED
+  HRESULT QueryInterface(REFIID riid, void** ppv) override {
+    if (!ppv) return E_POINTER;
+    if (OfferInterface<IUnknown>(static_cast<IWidget*>(this), riid, ppv) || OfferInterface<IWidget>(this, riid, ppv))
+      return S_OK;
+    *ppv = nullptr;
+    return E_NOINTERFACE;
+  }
+  int Value() override { return 42; }
+};
+
+constexpr CLSID kWidgetClass{0xAAAA0001, 0, 0, {0, 0, 0, 0, 0, 0, 0, 1}};
+
+class ComRuntime : public ::testing::Test {
+ protected:
+  void SetUp() override { CoRegisterClass(kWidgetClass, FactoryOf<Widget>()); }
+  void TearDown() override {
+    CoUnregisterClass(kWidgetClass);
+    EXPECT_EQ(g_liveWidgets, 0);
+  }
+};
+
+TEST_F(ComRuntime, InitialisationNestsPerThreadAndRefusesAModeChange) {
+  std::thread([] {
+    EXPECT_FALSE(CoIsInitializedOnThread());
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_FALSE);
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+    CoUninitialize();
+    EXPECT_TRUE(CoIsInitializedOnThread());
+    CoUninitialize();
+    EXPECT_FALSE(CoIsInitializedOnThread());
+    // A fresh start may pick the other mode.
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
+    CoUninitialize();
+  }).join();
+}
+
+TEST_F(ComRuntime, CreationNeedsComOnTheCallingThread) {
+  std::thread([] {
+    IWidget* widget = reinterpret_cast<IWidget*>(0x1);
+    EXPECT_EQ(CoCreateInstance(kWidgetClass, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&widget)),
+              CO_E_NOTINITIALIZED);
+    EXPECT_EQ(widget, nullptr);
+  }).join();
+}
+
+TEST_F(ComRuntime, CreatesRegisteredClassesOnly) {
+  std::thread([] {
+    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+    ComPtr<IWidget> widget;
+    EXPECT_EQ(CoCreateInstance(kWidgetClass, nullptr, CLSCTX_INPROC_SERVER,
+                               IID_PPV_ARGS(widget.ReleaseAndGetAddressOf())),
+              S_OK);
+    ASSERT_TRUE(widget);
+    EXPECT_EQ(widget->Value(), 42);
+
+    ComPtr<IGadget> gadget;
+    EXPECT_EQ(CoCreateInstance(kWidgetClass, nullptr, CLSCTX_INPROC_SERVER,
+                               IID_PPV_ARGS(gadget.ReleaseAndGetAddressOf())),
+              E_NOINTERFACE);
+    EXPECT_FALSE(gadget);
+
+    constexpr CLSID unknownClass{0xAAAA0002, 0, 0, {0, 0, 0, 0, 0, 0, 0, 2}};
+    ComPtr<IWidget> none;
+    EXPECT_EQ(CoCreateInstance(unknownClass, nullptr, CLSCTX_INPROC_SERVER,
+                               IID_PPV_ARGS(none.ReleaseAndGetAddressOf())),
+              REGDB_E_CLASSNOTREG);
+    widget = nullptr;
+    CoUninitialize();
+  }).join();
+}
+
+TEST(HResult, WindowsValues) {
+  EXPECT_EQ(static_cast<std::uint32_t>(E_FAIL), 0x80004005u);
+  EXPECT_EQ(static_cast<std::uint32_t>(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)), 0x80070002u);
+  EXPECT_EQ(static_cast<std::uint32_t>(HRESULT_FROM_WIN32(ERROR_DISK_FULL)), 0x80070070u);
+  EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_SUCCESS), S_OK);
+  EXPECT_TRUE(FAILED(VFW_E_NOT_CONNECTED));
+  EXPECT_TRUE(SUCCEEDED(VFW_S_PARTIAL_RENDER));
+}
+
+}  // namespace
