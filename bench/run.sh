@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# Times corvane-remux against `ffmpeg -map 0 -c copy` and `mkvmerge` on the
+# same large inputs, alternating the tools run by run, and prints the median
+# wall time, CPU time and peak memory of each with Corvane's ratios to the
+# faster peer.
+#
+#   bash bench/run.sh [RUNS]        (default 5 runs per tool and input)
+#
+# Needs a built tree (scripts/build.sh). Outputs go to bench/results/, which
+# is emptied after every run so that each tool writes a fresh file.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+runs=${1:-5}
+remux=build/tools/corvane-remux
+[ -x "$remux" ] || { echo "build first: bash scripts/build.sh" >&2; exit 2; }
+bash bench/make-inputs.sh
+mkdir -p bench/results
+out=bench/results/out.mkv
+timings=$(mktemp)
+trap 'rm -f "$timings" "$out"' EXIT
+
+run_tool() {  # tool input -> appends "tool input wall cpu maxrss_kb"
+  local tool=$1 input=$2 stats
+  rm -f "$out"
+  sync
+  case $tool in
+    corvane) stats=$( { /usr/bin/time -f "%e %U %S %M" "$remux" "$input" "$out" >/dev/null 2>/dev/null; } 2>&1 ) ;;
+    ffmpeg) stats=$( { /usr/bin/time -f "%e %U %S %M" ffmpeg -v error -nostdin -y -i "$input" -map 0 -c copy "$out" 2>/dev/null; } 2>&1 ) ;;
+    mkvmerge) stats=$( { /usr/bin/time -f "%e %U %S %M" mkvmerge -q -o "$out" "$input" >/dev/null 2>/dev/null; } 2>&1 ) ;;
+  esac
+  stats=$(tail -n 1 <<<"$stats")
+  read -r wall user sys rss <<<"$stats"
+  echo "$tool $(basename "$input") $wall $(awk -v u="$user" -v s="$sys" 'BEGIN{printf "%.2f", u+s}') $rss" >>"$timings"
+}
+
+for input in bench/data/bytes-heavy.mp4 bench/data/packet-heavy.mp4; do
+  # One untimed pass warms the page cache so every tool reads from memory.
+  cat "$input" >/dev/null
+  for ((i = 0; i < runs; i++)); do
+    for tool in corvane ffmpeg mkvmerge; do run_tool "$tool" "$input"; done
+  done
+done
+
+awk -v runs="$runs" '
+  function median(list, n,   sorted, i, j, t) {
+    for (i = 1; i <= n; i++) sorted[i] = list[i]
+    for (i = 1; i <= n; i++) for (j = i + 1; j <= n; j++) if (sorted[j] < sorted[i]) { t = sorted[i]; sorted[i] = sorted[j]; sorted[j] = t }
+    return n % 2 ? sorted[(n + 1) / 2] : (sorted[n / 2] + sorted[n / 2 + 1]) / 2
+  }
+  { key = $2 SUBSEP $1; n[key]++; wall[key, n[key]] = $3; cpu[key, n[key]] = $4; rss[key, n[key]] = $5; inputs[$2] = 1 }
+  END {
+    printf "%-18s %-9s %9s %9s %10s\n", "input", "tool", "wall s", "cpu s", "peak MiB"
+    for (input in inputs) {
+      split("corvane ffmpeg mkvmerge", tools, " ")
+      for (t = 1; t <= 3; t++) {
+        key = input SUBSEP tools[t]
+        for (i = 1; i <= n[key]; i++) { w[i] = wall[key, i]; c[i] = cpu[key, i]; r[i] = rss[key, i] }
+        mw[tools[t]] = median(w, n[key]); mc[tools[t]] = median(c, n[key]); mr[tools[t]] = median(r, n[key]) / 1024
+        printf "%-18s %-9s %9.2f %9.2f %10.1f\n", input, tools[t], mw[tools[t]], mc[tools[t]], mr[tools[t]]
+      }
+      peer = mw["ffmpeg"] <= mw["mkvmerge"] ? "ffmpeg" : "mkvmerge"
+      printf "%-18s corvane / %s (faster peer): wall %.2fx, cpu %.2fx, memory %.2fx\n\n", input, peer,
+             mw["corvane"] / mw[peer], mc["corvane"] / (mc[peer] > 0 ? mc[peer] : 0.01), mr["corvane"] / mr[peer]
+    }
+    printf "median of %d runs per tool and input, hot cache, tools alternating\n", runs
+  }' "$timings"

@@ -1,0 +1,53 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "tools/corvane-remux/output_guard.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class OutputGuard : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = fs::temp_directory_path() / ("corvane-guard-" + std::to_string(getpid()));
+    fs::create_directories(m_dir);
+    std::ofstream(Path("source.mp4")) << "not really a video";
+  }
+  void TearDown() override { fs::remove_all(m_dir); }
+  std::string Path(const std::string& name) const { return (m_dir / name).string(); }
+
+  fs::path m_dir;
+};
+
+TEST_F(OutputGuard, AllowsANewOutputAndAnAgreedReplacement) {
+  EXPECT_EQ(CheckRemuxPaths(Path("source.mp4"), Path("new.mkv"), false), "");
+  std::ofstream(Path("old.mkv")) << "x";
+  EXPECT_EQ(CheckRemuxPaths(Path("source.mp4"), Path("old.mkv"), true), "");
+}
+
+TEST_F(OutputGuard, NeverReplacesWithoutConsent) {
+  std::ofstream(Path("old.mkv")) << "x";
+  EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), Path("old.mkv"), false).find("--overwrite"), std::string::npos);
+}
+
+TEST_F(OutputGuard, RefusesTheSourceUnderAnyName) {
+  fs::create_symlink(Path("source.mp4"), Path("link.mkv"));
+  fs::create_hard_link(Path("source.mp4"), Path("hard.mkv"));
+  for (const std::string& output :
+       {Path("source.mp4"), Path("link.mkv"), Path("hard.mkv"), m_dir.string() + "/./source.mp4"}) {
+    EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), output, true).find("is the source itself"), std::string::npos)
+        << output;
+  }
+}
+
+TEST_F(OutputGuard, RefusesFoldersAndMissingSources) {
+  EXPECT_NE(CheckRemuxPaths(Path("missing.mp4"), Path("out.mkv"), false), "");
+  EXPECT_NE(CheckRemuxPaths(m_dir.string(), Path("out.mkv"), false), "");
+  EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), m_dir.string(), true), "");
+}
+
+}  // namespace
