@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <thread>
+
+#include "platform/win32/string_conversion.h"
+
+namespace {
+
+struct Converted {
+  int result;
+  DWORD error;
+  std::u16string text;
+};
+
+Converted Convert(const char* src, int srcLen = -1, int dstCap = 16) {
+  std::array<WCHAR, 32> buffer;
+  buffer.fill(u'#');
+  SetLastError(ERROR_SUCCESS);
+  const int result = MultiByteToWideChar(CP_ACP, 0, src, srcLen, buffer.data(), dstCap);
+  return {result, GetLastError(), std::u16string(buffer.data(), result > 0 ? result : 0)};
+}
+
+TEST(MultiByteToWideChar, ConvertsUtf8IncludingTheTerminator) {
+  const Converted ascii = Convert("clip.mkv");
+  EXPECT_EQ(ascii.result, 9);
+  EXPECT_EQ(ascii.text, std::u16string(u"clip.mkv", 9));
+
+  const Converted accented = Convert("Vid\xC3\xA9o \xE2\x82\xAC");  // "Vidéo €"
+  EXPECT_EQ(accented.text, std::u16string(u"Vid\u00E9o \u20AC", 8));
+}
+
+TEST(MultiByteToWideChar, CharactersBeyondTheBasicPlaneBecomeSurrogatePairs) {
+  const Converted emoji = Convert("\xF0\x9F\x8E\xAC");  // U+1F3AC clapper board
+  ASSERT_EQ(emoji.result, 3);
+  EXPECT_EQ(emoji.text[0], 0xD83C);
+  EXPECT_EQ(emoji.text[1], 0xDFAC);
+  EXPECT_EQ(emoji.text[2], 0);
+}
+
+TEST(MultiByteToWideChar, ExplicitLengthConvertsNoTerminator) {
+  const Converted part = Convert("abcdef", 3);
+  EXPECT_EQ(part.result, 3);
+  EXPECT_EQ(part.text, u"abc");
+}
+
+TEST(MultiByteToWideChar, ZeroCapacityOnlyMeasures) {
+  EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "a\xF0\x9F\x8E\xAC", -1, nullptr, 0), 4);
+}
+
+TEST(MultiByteToWideChar, TooSmallABufferFailsWithoutWritingPastIt) {
+  const Converted exact = Convert("abc", -1, 4);
+  EXPECT_EQ(exact.result, 4);
+  for (const char* text : {"abcd", "ab\xF0\x9F\x8E\xAC"}) {  // the pair would straddle the end
+    std::array<WCHAR, 8> buffer;
+    buffer.fill(u'#');
+    SetLastError(ERROR_SUCCESS);
+    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, text, -1, buffer.data(), 3), 0) << text;
+    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
+    EXPECT_EQ(buffer[3], u'#');
+  }
+}
+
+TEST(MultiByteToWideChar, RefusesWhatIsNotUtf8) {
+  const char* invalid[] = {
+      "\xFF",              // never a UTF-8 byte
+      "a\x80",             // continuation without a lead
+      "\xC3",              // truncated sequence (the terminator is no continuation)
+      "\xC0\xAF",          // overlong '/'
+      "\xED\xA0\x80",      // a surrogate code point
+      "\xF4\x90\x80\x80",  // past U+10FFFF
+  };
+  for (const char* text : invalid) {
+    const Converted converted = Convert(text);
+    EXPECT_EQ(converted.result, 0) << testing::PrintToString(text);
+    EXPECT_EQ(converted.error, ERROR_NO_UNICODE_TRANSLATION) << testing::PrintToString(text);
+  }
+}
+
+TEST(MultiByteToWideChar, RefusesBadArguments) {
+  WCHAR buffer[4];
+  EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, nullptr, -1, buffer, 4), 0);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(MultiByteToWideChar(1252, 0, "a", -1, buffer, 4), 0);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+  EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, "a", -1, nullptr, 4), 0);
+  EXPECT_EQ(GetLastError(), ERROR_INVALID_PARAMETER);
+}
+
+TEST(LastError, IsKeptPerThread) {
+  SetLastError(ERROR_DISK_FULL);
+  DWORD seenElsewhere = 1;
+  std::thread([&] { seenElsewhere = GetLastError(); }).join();
+  EXPECT_EQ(seenElsewhere, ERROR_SUCCESS);
+  EXPECT_EQ(GetLastError(), ERROR_DISK_FULL);
+}
+
+}  // namespace
