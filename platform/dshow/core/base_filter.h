@@ -58,7 +58,8 @@ class BaseFilter : public RefCount, public IBaseFilter {
   // The graph this filter belongs to (not AddRef'd), or null.
   IFilterGraph* Graph() const { return m_graph; }
   // Posts an event to the graph (IMediaEventSink); E_UNEXPECTED outside a graph.
-  // Any thread.
+  // Any thread. EC_COMPLETE posted with param2 0 carries this filter
+  // (IBaseFilter*) as param2, which is how the graph counts each sink once.
   HRESULT NotifyEvent(LONG eventCode, LONG_PTR param1, LONG_PTR param2);
 
  protected:
@@ -79,7 +80,14 @@ class BaseFilter : public RefCount, public IBaseFilter {
   ComPtr<IReferenceClock> m_clock;
   mutable std::mutex m_clockLock;
   IFilterGraph* m_graph = nullptr;
+  // The graph's event sink, not AddRef'd (the graph outlives its members'
+  // streaming), so that streaming threads never touch the graph's count.
+  std::atomic<IMediaEventSink*> m_eventSink{nullptr};
   std::u16string m_name;
+
+  // Tells the pins and enters `state`; undoes a failed change.
+  HRESULT ActivatePins();
+  void DeactivatePins();
 };
 
 // A pin belongs to its filter: AddRef and Release go to the filter.

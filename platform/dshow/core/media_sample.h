@@ -7,6 +7,7 @@
 
 #include "platform/com/com_ptr.h"
 #include "platform/dshow/core/dshow.h"
+#include "platform/dshow/core/media_type.h"
 
 class MediaSample : public RefCount, public IMediaSample, public IStreamSampleTimes {
  public:
@@ -60,6 +61,8 @@ class MediaSample : public RefCount, public IMediaSample, public IStreamSampleTi
   LONGLONG m_pts = NO_STREAM_TIME;
   LONGLONG m_dts = NO_STREAM_TIME;
   LONGLONG m_duration = NO_STREAM_TIME;
+  // A type change announced with this sample (SetMediaType), or null.
+  std::unique_ptr<MediaType> m_type;
 };
 
 constexpr HRESULT VFW_S_NO_STOP_TIME = MakeHResult(0x00040270);

@@ -1,0 +1,195 @@
+#include <gtest/gtest.h>
+
+#include "platform/dshow/core/base_filter.h"
+#include "platform/dshow/core/media_type.h"
+#include "test_filters.h"
+
+using namespace testfilters;
+
+namespace {
+
+class BaseFilterTest : public ::testing::Test {
+ protected:
+  void TearDown() override { EXPECT_EQ(g_liveFilters.load(), 0); }
+};
+
+TEST_F(BaseFilterTest, ConnectsWithTheConnectorsOwnType) {
+  auto source = MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 0);
+  auto sink = MakeCom<TestSink>(1);
+  ASSERT_EQ(source->Output(0)->Connect(sink->Input(0), nullptr), S_OK);
+
+  ComPtr<IPin> peer;
+  ASSERT_EQ(sink->Input(0)->ConnectedTo(peer.ReleaseAndGetAddressOf()), S_OK);
+  EXPECT_EQ(peer.Get(), static_cast<IPin*>(source->Output(0)));
+  AM_MEDIA_TYPE mt{};
+  ASSERT_EQ(sink->Input(0)->ConnectionMediaType(&mt), S_OK);
+  EXPECT_EQ(mt.subtype, kSubtypeA);
+  FreeMediaType(mt);
+
+  EXPECT_EQ(source->Output(0)->Connect(sink->Input(0), nullptr), VFW_E_ALREADY_CONNECTED);
+  EXPECT_EQ(source->Output(0)->Disconnect(), S_OK);
+  EXPECT_EQ(sink->Input(0)->Disconnect(), S_OK);
+  EXPECT_EQ(sink->Input(0)->Disconnect(), S_FALSE);
+}
+
+TEST_F(BaseFilterTest, RefusedTypeGivesTheReceiversCode) {
+  auto source = MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 0);
+  auto sink = MakeCom<TestSink>(1, kSubtypeB);
+  EXPECT_EQ(source->Output(0)->Connect(sink->Input(0), nullptr), VFW_E_TYPE_NOT_ACCEPTED);
+  EXPECT_FALSE(source->Output(0)->IsConnected());
+  EXPECT_FALSE(sink->Input(0)->IsConnected());
+}
+
+TEST_F(BaseFilterTest, PartialTypeThatMatchesNothingGivesNoAcceptableTypes) {
+  auto source = MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 0);
+  auto sink = MakeCom<TestSink>(1);
+  MediaType partial(MEDIATYPE_Audio, GUID_NULL);
+  EXPECT_EQ(source->Output(0)->Connect(sink->Input(0), &partial), VFW_E_NO_ACCEPTABLE_TYPES);
+  MediaType matching(MEDIATYPE_Video, GUID_NULL);
+  EXPECT_EQ(source->Output(0)->Connect(sink->Input(0), &matching), S_OK);
+  source->Output(0)->Disconnect();
+  sink->Input(0)->Disconnect();
+}
+
+TEST_F(BaseFilterTest, FullTypeIsTheOnlyOneTried) {
+  auto source = MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 0);
+  auto sink = MakeCom<TestSink>(1);
+  MediaType other = TypeOf(kSubtypeB);
+  EXPECT_EQ(source->Output(0)->Connect(sink->Input(0), &other), VFW_E_TYPE_NOT_ACCEPTED);
+  MediaType own = TypeOf(kSubtypeA);
+  EXPECT_EQ(source->Output(0)->Connect(sink->Input(0), &own), S_OK);
+  source->Output(0)->Disconnect();
+  sink->Input(0)->Disconnect();
+}
+
+TEST_F(BaseFilterTest, WrongDirectionIsRefused) {
+  auto a = MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 0);
+  auto b = MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 0);
+  auto sink = MakeCom<TestSink>(2);
+  EXPECT_EQ(a->Output(0)->Connect(b->Output(0), nullptr), VFW_E_INVALID_DIRECTION);
+  EXPECT_EQ(sink->Input(0)->Connect(sink->Input(1), nullptr), VFW_E_INVALID_DIRECTION);
+  MediaType mt = TypeOf(kSubtypeA);
+  EXPECT_EQ(a->Output(0)->ReceiveConnection(b->Output(0), &mt), VFW_E_INVALID_DIRECTION);
+  EXPECT_EQ(sink->Input(0)->ReceiveConnection(sink->Input(1), &mt), VFW_E_INVALID_DIRECTION);
+}
+
+TEST_F(BaseFilterTest, ConnectionNeedsStoppedFilters) {
+  auto source = MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 0);
+  auto sink = MakeCom<TestSink>(1);
+  ASSERT_EQ(sink->Pause(), S_OK);
+  EXPECT_EQ(source->Output(0)->Connect(sink->Input(0), nullptr), VFW_E_NOT_STOPPED);
+  ASSERT_EQ(sink->Stop(), S_OK);
+  ASSERT_EQ(source->Pause(), S_OK);
+  EXPECT_EQ(source->Output(0)->Connect(sink->Input(0), nullptr), VFW_E_NOT_STOPPED);
+  ASSERT_EQ(source->Stop(), S_OK);
+}
+
+TEST_F(BaseFilterTest, FreePinHasNoPeerAndNoType) {
+  auto sink = MakeCom<TestSink>(1);
+  IPin* peer = reinterpret_cast<IPin*>(0x1);
+  EXPECT_EQ(sink->Input(0)->ConnectedTo(&peer), VFW_E_NOT_CONNECTED);
+  EXPECT_EQ(peer, nullptr);
+  AM_MEDIA_TYPE mt{};
+  EXPECT_EQ(sink->Input(0)->ConnectionMediaType(&mt), VFW_E_NOT_CONNECTED);
+}
+
+TEST_F(BaseFilterTest, PinsEnumerateInOrderAndHoldTheirFilter) {
+  auto sink = MakeCom<TestSink>(3);
+  ComPtr<IEnumPins> pins;
+  ASSERT_EQ(sink->EnumPins(pins.ReleaseAndGetAddressOf()), S_OK);
+  IPin* got[4] = {};
+  ULONG fetched = 0;
+  EXPECT_EQ(pins->Next(4, got, &fetched), S_FALSE);
+  ASSERT_EQ(fetched, 3u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(got[i], static_cast<IPin*>(sink->Input(i)));
+    PIN_INFO info{};
+    ASSERT_EQ(got[i]->QueryPinInfo(&info), S_OK);
+    EXPECT_EQ(info.pFilter, static_cast<IBaseFilter*>(sink.Get()));
+    EXPECT_EQ(info.dir, PINDIR_INPUT);
+    EXPECT_EQ(std::u16string(info.achName), u"In" + std::u16string(1, u'0' + i));
+    info.pFilter->Release();
+  }
+  // ours, the enumerator's snapshot of three pins, the three pins handed out
+  EXPECT_EQ(sink->RefCountForTesting(), 7u);
+  for (IPin* pin : got)
+    if (pin) pin->Release();
+  EXPECT_EQ(pins->Reset(), S_OK);
+  EXPECT_EQ(pins->Skip(2), S_OK);
+  ComPtr<IEnumPins> clone;
+  ASSERT_EQ(pins->Clone(clone.ReleaseAndGetAddressOf()), S_OK);
+  IPin* last = nullptr;
+  ASSERT_EQ(clone->Next(1, &last, nullptr), S_OK);
+  EXPECT_EQ(last, static_cast<IPin*>(sink->Input(2)));
+  last->Release();
+  EXPECT_EQ(clone->Skip(1), S_FALSE);
+
+  IPin* found = nullptr;
+  ASSERT_EQ(sink->FindPin(u"In1", &found), S_OK);
+  EXPECT_EQ(found, static_cast<IPin*>(sink->Input(1)));
+  found->Release();
+  EXPECT_EQ(sink->FindPin(u"Nope", &found), VFW_E_NOT_FOUND);
+}
+
+TEST_F(BaseFilterTest, MediaTypesEnumerateFromGetMediaType) {
+  auto source = MakeCom<TestSource>(std::vector{TypeOf(kSubtypeB)}, 0);
+  ComPtr<IEnumMediaTypes> types;
+  ASSERT_EQ(source->Output(0)->EnumMediaTypes(types.ReleaseAndGetAddressOf()), S_OK);
+  AM_MEDIA_TYPE* mt = nullptr;
+  ASSERT_EQ(types->Next(1, &mt, nullptr), S_OK);
+  EXPECT_EQ(mt->subtype, kSubtypeB);
+  DeleteMediaType(mt);
+  EXPECT_EQ(types->Next(1, &mt, nullptr), S_FALSE);
+}
+
+TEST_F(BaseFilterTest, StateChangesTellThePins) {
+  auto source = MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 3);
+  auto sink = MakeCom<TestSink>(1);
+  ASSERT_EQ(source->Output(0)->Connect(sink->Input(0), nullptr), S_OK);
+  auto sample = MediaSample::Allocate(4);
+  EXPECT_EQ(static_cast<BaseInputPin*>(sink->Input(0))->Receive(sample.Get()), VFW_E_WRONG_STATE);
+  ASSERT_EQ(sink->Run(0), S_OK);
+  FILTER_STATE state = State_Stopped;
+  EXPECT_EQ(sink->GetState(0, &state), S_OK);
+  EXPECT_EQ(state, State_Running);
+  ASSERT_EQ(source->Run(0), S_OK);
+  ASSERT_EQ(source->Stop(), S_OK);  // joins the streaming thread
+  EXPECT_TRUE(source->ThreadRan());
+  ASSERT_EQ(sink->Stop(), S_OK);
+  EXPECT_TRUE(sink->InOrder());
+  EXPECT_LE(sink->Received(0), 3);
+  source->Output(0)->Disconnect();
+  sink->Input(0)->Disconnect();
+}
+
+TEST_F(BaseFilterTest, FailedPauseLeavesTheFilterStopped) {
+  auto sink = MakeCom<TestSink>(1);
+  sink->FailPause(HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(sink->Run(0), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(sink->State(), State_Stopped);
+}
+
+TEST_F(BaseFilterTest, FilterInfoOutsideAGraph) {
+  auto sink = MakeCom<TestSink>(1);
+  FILTER_INFO info{};
+  ASSERT_EQ(sink->QueryFilterInfo(&info), S_OK);
+  EXPECT_EQ(info.pGraph, nullptr);
+  EXPECT_EQ(info.achName[0], u'\0');
+  EXPECT_EQ(sink->NotifyEvent(EC_COMPLETE, S_OK, 0), E_UNEXPECTED);
+  CLSID clsid{};
+  EXPECT_EQ(sink->GetClassID(&clsid), S_OK);
+  EXPECT_EQ(clsid, kSinkClsid);
+}
+
+TEST_F(BaseFilterTest, PinsAnswerForTheirFilter) {
+  auto sink = MakeCom<TestSink>(1);
+  ComPtr<IMemInputPin> input;
+  ASSERT_EQ(ComPtr<IPin>(sink->Input(0)).As(input), S_OK);
+  ComPtr<IUnknown> unknown;
+  ASSERT_EQ(input.As(unknown), S_OK);
+  EXPECT_EQ(unknown.Get(), static_cast<IUnknown*>(static_cast<IPin*>(sink->Input(0))));
+  ComPtr<IBaseFilter> filter;
+  EXPECT_EQ(ComPtr<IPin>(sink->Input(0)).As(filter), E_NOINTERFACE);
+}
+
+}  // namespace
