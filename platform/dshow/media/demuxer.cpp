@@ -1,0 +1,158 @@
+#include "platform/dshow/media/demuxer.h"
+
+#include <cstdio>
+
+extern "C" {
+#include <libavutil/dict.h>
+#include <libavutil/mem.h>
+}
+
+namespace {
+
+constexpr int kIoBufferSize = 64 * 1024;
+
+std::vector<std::pair<std::string, std::string>> MetadataPairs(const AVDictionary* metadata) {
+  std::vector<std::pair<std::string, std::string>> pairs;
+  const AVDictionaryEntry* entry = nullptr;
+  while ((entry = av_dict_get(metadata, "", entry, AV_DICT_IGNORE_SUFFIX))) {
+    pairs.emplace_back(entry->key, entry->value);
+  }
+  return pairs;
+}
+
+// Streams Matroska can carry and a rewrap can copy: a known codec that the
+// muxer has a codec id for.
+bool IsOffered(const AVStream& stream) {
+  const AVCodecParameters& params = *stream.codecpar;
+  if (params.codec_id == AV_CODEC_ID_NONE) return false;
+  if (stream.disposition & AV_DISPOSITION_ATTACHED_PIC) return false;
+  const AVOutputFormat* matroska = av_guess_format("matroska", nullptr, nullptr);
+  return avformat_query_codec(matroska, params.codec_id, FF_COMPLIANCE_NORMAL) == 1;
+}
+
+}  // namespace
+
+int Demuxer::ReadCallback(void* opaque, uint8_t* buffer, int size) {
+  auto* self = static_cast<Demuxer*>(opaque);
+  const int read = self->m_read(self->m_position, buffer, size);
+  if (read < 0) return read;
+  if (read == 0) return AVERROR_EOF;
+  self->m_position += read;
+  return read;
+}
+
+int64_t Demuxer::SeekCallback(void* opaque, int64_t offset, int whence) {
+  auto* self = static_cast<Demuxer*>(opaque);
+  switch (whence & ~AVSEEK_FORCE) {
+    case AVSEEK_SIZE: return self->m_size >= 0 ? self->m_size : AVERROR(ENOSYS);
+    case SEEK_SET: self->m_position = offset; break;
+    case SEEK_CUR: self->m_position += offset; break;
+    case SEEK_END:
+      if (self->m_size < 0) return AVERROR(ENOSYS);
+      self->m_position = self->m_size + offset;
+      break;
+    default: return AVERROR(EINVAL);
+  }
+  return self->m_position;
+}
+
+int Demuxer::Open(ReadAt read, int64_t totalSize, std::unique_ptr<Demuxer>* out) {
+  std::unique_ptr<Demuxer> demuxer(new Demuxer());
+  demuxer->m_read = std::move(read);
+  demuxer->m_size = totalSize;
+  if (const int err = demuxer->OpenInput(); err < 0) return err;
+  demuxer->CollectStreams();
+  if (demuxer->m_offered.empty()) return AVERROR_INVALIDDATA;
+  demuxer->CollectContainerInfo();
+  *out = std::move(demuxer);
+  return 0;
+}
+
+int Demuxer::OpenInput() {
+  auto* buffer = static_cast<uint8_t*>(av_malloc(kIoBufferSize));
+  if (!buffer) return AVERROR(ENOMEM);
+  m_io = avio_alloc_context(buffer, kIoBufferSize, 0, this, &ReadCallback, nullptr, &SeekCallback);
+  if (!m_io) {
+    av_free(buffer);
+    return AVERROR(ENOMEM);
+  }
+  m_context = avformat_alloc_context();
+  if (!m_context) return AVERROR(ENOMEM);
+  m_context->pb = m_io;
+  m_context->flags |= AVFMT_FLAG_CUSTOM_IO | AVFMT_FLAG_GENPTS;
+  // On failure avformat_open_input frees the context it was given.
+  if (const int err = avformat_open_input(&m_context, nullptr, nullptr, nullptr); err < 0) return err;
+  return avformat_find_stream_info(m_context, nullptr);
+}
+
+Demuxer::~Demuxer() {
+  avformat_close_input(&m_context);
+  if (m_io) av_freep(&m_io->buffer);
+  avio_context_free(&m_io);
+}
+
+void Demuxer::CollectStreams() {
+  m_offeredOf.assign(m_context->nb_streams, -1);
+  for (unsigned i = 0; i < m_context->nb_streams; ++i) {
+    AVStream& stream = *m_context->streams[i];
+    if (!IsOffered(stream)) {
+      stream.discard = AVDISCARD_ALL;
+      continue;
+    }
+    m_offeredOf[i] = static_cast<int>(m_offered.size());
+    m_offered.push_back(static_cast<int>(i));
+  }
+  m_next.assign(m_offered.size(), NextTime{});
+}
+
+void Demuxer::CollectContainerInfo() {
+  auto info = std::make_shared<ContainerInfo>();
+  for (unsigned i = 0; i < m_context->nb_chapters; ++i) {
+    const AVChapter& chapter = *m_context->chapters[i];
+    info->chapters.push_back(
+        {chapter.id, chapter.time_base, chapter.start, chapter.end, MetadataPairs(chapter.metadata)});
+  }
+  info->tags = MetadataPairs(m_context->metadata);
+  info->durationUs = m_context->duration;
+  info->startTimeUs = StartTimeUs();
+  m_container = std::move(info);
+}
+
+int64_t Demuxer::StartTimeUs() const {
+  return m_context->start_time == AV_NOPTS_VALUE ? 0 : m_context->start_time;
+}
+
+int Demuxer::ReadPacket(AVPacket* packet, int* offeredIndex) {
+  for (;;) {
+    av_packet_unref(packet);
+    const int err = av_read_frame(m_context, packet);
+    if (err < 0) return err == AVERROR(EIO) && avio_feof(m_io) ? AVERROR_EOF : err;
+    const int index = packet->stream_index < static_cast<int>(m_offeredOf.size())
+                          ? m_offeredOf[packet->stream_index]
+                          : -1;
+    if (index < 0) continue;
+    CompleteTimestamps(packet, index);
+    *offeredIndex = index;
+    return 0;
+  }
+}
+
+void Demuxer::CompleteTimestamps(AVPacket* packet, int offeredIndex) {
+  NextTime& next = m_next[offeredIndex];
+  if (packet->dts == AV_NOPTS_VALUE) packet->dts = next.dts != AV_NOPTS_VALUE ? next.dts : FirstDts(*packet, offeredIndex);
+  if (packet->pts == AV_NOPTS_VALUE) packet->pts = packet->dts;
+  next.dts = packet->dts + packet->duration;
+}
+
+// A stream that reorders frames decodes its first frame `video_delay` frames
+// before showing it (what the ffmpeg command assumes too), so later packets
+// that do carry a dts never go backwards.
+int64_t Demuxer::FirstDts(const AVPacket& packet, int offeredIndex) const {
+  const AVStream& stream = Stream(offeredIndex);
+  if (packet.pts == AV_NOPTS_VALUE) return stream.start_time != AV_NOPTS_VALUE ? stream.start_time : 0;
+  int64_t frameDuration = packet.duration;
+  if (frameDuration <= 0 && stream.avg_frame_rate.num > 0) {
+    frameDuration = av_rescale_q(1, av_inv_q(stream.avg_frame_rate), stream.time_base);
+  }
+  return packet.pts - stream.codecpar->video_delay * frameDuration;
+}

@@ -1,0 +1,72 @@
+// libavformat's demuxers over a random-access byte source; knows nothing of
+// pins. One thread at a time: opened on the application thread, read by the
+// streaming thread.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include "platform/dshow/media/stream_format.h"
+
+class Demuxer {
+ public:
+  // Reads up to `size` bytes at `position`: the count read, 0 at the end, a
+  // negative AVERROR on failure.
+  using ReadAt = std::function<int(int64_t position, uint8_t* buffer, int size)>;
+
+  // Probes and opens; a negative AVERROR when libavformat does not recognise
+  // the data or finds no stream a Matroska file could carry.
+  static int Open(ReadAt read, int64_t totalSize, std::unique_ptr<Demuxer>* out);
+  ~Demuxer();
+
+  // The streams offered, in file order (streams with no known codec are
+  // left out); indexes below are positions in this list.
+  int StreamCount() const { return static_cast<int>(m_offered.size()); }
+  const AVStream& Stream(int index) const { return *m_context->streams[m_offered[index]]; }
+  const std::shared_ptr<const ContainerInfo>& Container() const { return m_container; }
+  // The first timestamp of the file in AV_TIME_BASE units (0 when unknown).
+  int64_t StartTimeUs() const;
+  const char* FormatName() const { return m_context->iformat->name; }
+
+  // Reads the next packet in file order into `packet` (unreferenced first)
+  // and sets *offeredIndex to its stream's position in the offered list.
+  // Returns 0, AVERROR_EOF at the end (a truncated file ends here too), or
+  // another negative AVERROR on a read error.
+  //
+  // Timestamps are completed so that every packet can be written to
+  // Matroska: libavformat generates missing pts from later dts where the
+  // codec reorders frames (AVFMT_FLAG_GENPTS); a packet still without dts
+  // takes its stream's previous dts plus that packet's duration (the stream's
+  // start, else 0, for the first; see FirstDts); a packet still without pts
+  // takes its dts.
+  int ReadPacket(AVPacket* packet, int* offeredIndex);
+
+ private:
+  Demuxer() = default;
+  int OpenInput();
+  void CollectStreams();
+  void CollectContainerInfo();
+  void CompleteTimestamps(AVPacket* packet, int offeredIndex);
+  int64_t FirstDts(const AVPacket& packet, int offeredIndex) const;
+  static int ReadCallback(void* opaque, uint8_t* buffer, int size);
+  static int64_t SeekCallback(void* opaque, int64_t offset, int whence);
+
+  ReadAt m_read;
+  int64_t m_size = -1;
+  int64_t m_position = 0;
+  AVIOContext* m_io = nullptr;
+  AVFormatContext* m_context = nullptr;
+  std::vector<int> m_offered;
+  std::vector<int> m_offeredOf;  // container stream index → offered index or -1
+  struct NextTime {
+    int64_t dts = AV_NOPTS_VALUE;
+  };
+  std::vector<NextTime> m_next;
+  std::shared_ptr<const ContainerInfo> m_container;
+};

@@ -1,0 +1,143 @@
+#include "platform/dshow/media/matroska_writer.h"
+
+#include <algorithm>
+#include <cstdio>
+
+extern "C" {
+#include <libavutil/dict.h>
+#include <libavutil/mem.h>
+}
+
+namespace {
+
+constexpr int kIoBufferSize = 256 * 1024;
+
+// Matroska keeps only these dispositions as track flags.
+constexpr int kKeptDispositions = AV_DISPOSITION_DEFAULT | AV_DISPOSITION_FORCED |
+                                  AV_DISPOSITION_HEARING_IMPAIRED | AV_DISPOSITION_VISUAL_IMPAIRED |
+                                  AV_DISPOSITION_ORIGINAL | AV_DISPOSITION_COMMENT |
+                                  AV_DISPOSITION_DESCRIPTIONS;
+
+void SetMetadata(AVDictionary** metadata, const std::vector<std::pair<std::string, std::string>>& pairs) {
+  for (const auto& [key, value] : pairs) av_dict_set(metadata, key.c_str(), value.c_str(), 0);
+}
+
+}  // namespace
+
+MatroskaWriter::MatroskaWriter(WriteAt write) : m_write(std::move(write)) {
+  avformat_alloc_output_context2(&m_context, nullptr, "matroska", nullptr);
+  auto* buffer = static_cast<uint8_t*>(av_malloc(kIoBufferSize));
+  m_io = avio_alloc_context(buffer, kIoBufferSize, 1, this, nullptr, &WriteCallback, &SeekCallback);
+  if (m_io) m_io->seekable = AVIO_SEEKABLE_NORMAL;
+  if (m_context) {
+    m_context->pb = m_io;
+    m_context->flags |= AVFMT_FLAG_CUSTOM_IO;
+  }
+}
+
+MatroskaWriter::~MatroskaWriter() {
+  avformat_free_context(m_context);
+  if (m_io) av_freep(&m_io->buffer);
+  avio_context_free(&m_io);
+}
+
+int MatroskaWriter::WriteCallback(void* opaque, uint8_t* buffer, int size) {
+  auto* self = static_cast<MatroskaWriter*>(opaque);
+  if (const int err = self->m_write(self->m_position, buffer, size); err < 0) return err;
+  self->m_position += size;
+  self->m_size = std::max(self->m_size, self->m_position);
+  return size;
+}
+
+int64_t MatroskaWriter::SeekCallback(void* opaque, int64_t offset, int whence) {
+  auto* self = static_cast<MatroskaWriter*>(opaque);
+  switch (whence & ~AVSEEK_FORCE) {
+    case AVSEEK_SIZE: return self->m_size;
+    case SEEK_SET: self->m_position = offset; break;
+    case SEEK_CUR: self->m_position += offset; break;
+    case SEEK_END: self->m_position = self->m_size + offset; break;
+    default: return AVERROR(EINVAL);
+  }
+  return self->m_position;
+}
+
+int MatroskaWriter::AddStream(const StreamFormat& format) {
+  if (!m_context || !m_io) return AVERROR(ENOMEM);
+  if (m_headerWritten) return AVERROR(EINVAL);
+  AVStream* stream = avformat_new_stream(m_context, nullptr);
+  if (!stream) return AVERROR(ENOMEM);
+  if (const int err = avcodec_parameters_copy(stream->codecpar, &format.Params()); err < 0) return err;
+  // The muxer picks its own codec tags; a tag from another container would
+  // only confuse it.
+  stream->codecpar->codec_tag = 0;
+  stream->time_base = format.TimeBase();
+  stream->disposition = format.Disposition() & kKeptDispositions;
+  if (!format.Language().empty()) av_dict_set(&stream->metadata, "language", format.Language().c_str(), 0);
+  if (!format.Title().empty()) av_dict_set(&stream->metadata, "title", format.Title().c_str(), 0);
+  m_sourceTimeBases.push_back(format.TimeBase());
+  return stream->index;
+}
+
+void MatroskaWriter::SetContainerInfo(const ContainerInfo& info) {
+  if (!m_context || m_headerWritten) return;
+  m_startTimeUs = info.startTimeUs;
+  SetMetadata(&m_context->metadata, info.tags);
+  // The muxer writes its own; a copied one would claim the source's tool.
+  av_dict_set(&m_context->metadata, "encoder", nullptr, 0);
+  for (const ContainerInfo::Chapter& source : info.chapters) AddChapter(source);
+}
+
+// avformat_free_context frees the chapters added here.
+void MatroskaWriter::AddChapter(const ContainerInfo::Chapter& source) {
+  auto* chapter = static_cast<AVChapter*>(av_mallocz(sizeof(AVChapter)));
+  if (!chapter) return;
+  const unsigned count = m_context->nb_chapters;
+  auto* grown = static_cast<AVChapter**>(av_realloc_array(m_context->chapters, count + 1, sizeof(AVChapter*)));
+  if (!grown) {
+    av_free(chapter);
+    return;
+  }
+  grown[count] = chapter;
+  m_context->chapters = grown;
+  m_context->nb_chapters = count + 1;
+  chapter->id = source.id;
+  chapter->time_base = source.timeBase;
+  chapter->start = source.start;
+  chapter->end = source.end;
+  SetMetadata(&chapter->metadata, source.metadata);
+}
+
+int MatroskaWriter::WriteHeader() {
+  if (!m_context || !m_io) return AVERROR(ENOMEM);
+  if (m_headerWritten) return 0;
+  AVDictionary* options = nullptr;
+  av_dict_parse_string(&options, kMuxerOptions, "=", ":", 0);
+  const int err = avformat_write_header(m_context, &options);
+  av_dict_free(&options);
+  if (err < 0) return err;
+  m_headerWritten = true;
+  return 0;
+}
+
+int MatroskaWriter::WritePacket(int index, AVPacket* packet) {
+  if (!m_headerWritten || m_trailerWritten) return AVERROR(EINVAL);
+  if (index < 0 || index >= static_cast<int>(m_context->nb_streams)) return AVERROR(EINVAL);
+  packet->stream_index = index;
+  const int64_t start = av_rescale_q(m_startTimeUs, AV_TIME_BASE_Q, m_sourceTimeBases[index]);
+  if (packet->pts != AV_NOPTS_VALUE) packet->pts -= start;
+  if (packet->dts != AV_NOPTS_VALUE) packet->dts -= start;
+  av_packet_rescale_ts(packet, m_sourceTimeBases[index], m_context->streams[index]->time_base);
+  const int err = m_interleave == Interleave::ByTimestamp ? av_interleaved_write_frame(m_context, packet)
+                                                          : av_write_frame(m_context, packet);
+  av_packet_unref(packet);
+  return err;
+}
+
+int MatroskaWriter::WriteTrailer() {
+  if (!m_headerWritten || m_trailerWritten) return AVERROR(EINVAL);
+  m_trailerWritten = true;
+  const int err = av_write_trailer(m_context);
+  if (err < 0) return err;
+  avio_flush(m_io);
+  return m_io->error < 0 ? m_io->error : 0;
+}

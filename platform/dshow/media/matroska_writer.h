@@ -1,0 +1,68 @@
+// libavformat's Matroska muxer writing through positioned writes; knows
+// nothing of pins. Not thread-safe: its owner serialises calls.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+extern "C" {
+#include <libavformat/avformat.h>
+}
+
+#include "platform/dshow/media/stream_format.h"
+
+class MatroskaWriter {
+ public:
+  // Writes `size` bytes at `position`: 0, or a negative AVERROR. Each call
+  // continues where the muxer's own position is; seeks back (for the Cues,
+  // the SeekHead and the Duration) show as a lower position.
+  using WriteAt = std::function<int(int64_t position, const uint8_t* data, int size)>;
+
+  enum class Interleave { ByTimestamp, AsReceived };
+
+  explicit MatroskaWriter(WriteAt write);
+  ~MatroskaWriter();
+  MatroskaWriter(const MatroskaWriter&) = delete;
+  MatroskaWriter& operator=(const MatroskaWriter&) = delete;
+
+  // Before the header: adds a stream copied from `format` (codec parameters
+  // with codec private data, time base, language, title, default/forced).
+  // Returns its index or a negative AVERROR.
+  int AddStream(const StreamFormat& format);
+  // Before the header: chapters and global tags to keep, and the source's
+  // first timestamp, which becomes zero.
+  void SetContainerInfo(const ContainerInfo& info);
+  void SetInterleave(Interleave mode) { m_interleave = mode; }
+
+  int WriteHeader();
+  bool HeaderWritten() const { return m_headerWritten; }
+  // Writes a packet of stream `index` whose timestamps are in that stream's
+  // time base as given to AddStream; the packet's payload reference is taken
+  // over (zero-copy) and `packet` is left blank.
+  int WritePacket(int index, AVPacket* packet);
+  // Flushes what interleaving holds, writes Cues and seeks back to complete
+  // the header. Once only.
+  int WriteTrailer();
+  bool TrailerWritten() const { return m_trailerWritten; }
+
+  // The muxer's CRC-32 elements are off: mkvmerge writes none by default and
+  // computing them made a plain rewrap about 1.8 times slower.
+  static constexpr const char* kMuxerOptions = "write_crc32=0";
+
+ private:
+  void AddChapter(const ContainerInfo::Chapter& source);
+  static int WriteCallback(void* opaque, uint8_t* buffer, int size);
+  static int64_t SeekCallback(void* opaque, int64_t offset, int whence);
+
+  WriteAt m_write;
+  int64_t m_position = 0;
+  int64_t m_size = 0;
+  AVIOContext* m_io = nullptr;
+  AVFormatContext* m_context = nullptr;
+  std::vector<AVRational> m_sourceTimeBases;
+  int64_t m_startTimeUs = 0;
+  Interleave m_interleave = Interleave::ByTimestamp;
+  bool m_headerWritten = false;
+  bool m_trailerWritten = false;
+};

@@ -1,0 +1,99 @@
+#include "platform/dshow/media/stream_format.h"
+
+extern "C" {
+#include <libavutil/dict.h>
+}
+
+#include "platform/dshow/core/dshow.h"
+
+namespace {
+
+std::string MetadataValue(const AVDictionary* metadata, const char* key) {
+  const AVDictionaryEntry* entry = av_dict_get(metadata, key, nullptr, 0);
+  return entry ? entry->value : "";
+}
+
+bool IsCodecSubtype(const GUID& subtype) {
+  return subtype.Data2 == kCodecSubtypeBase.Data2 && subtype.Data3 == kCodecSubtypeBase.Data3 &&
+         subtype.Data4 == kCodecSubtypeBase.Data4;
+}
+
+}  // namespace
+
+GUID SubtypeForCodec(AVCodecID codec) {
+  GUID subtype = kCodecSubtypeBase;
+  subtype.Data1 = static_cast<std::uint32_t>(codec);
+  return subtype;
+}
+
+AVCodecID CodecForSubtype(const GUID& subtype) {
+  if (!IsCodecSubtype(subtype)) return AV_CODEC_ID_NONE;
+  return static_cast<AVCodecID>(subtype.Data1);
+}
+
+GUID MajorTypeForCodecType(AVMediaType type) {
+  switch (type) {
+    case AVMEDIA_TYPE_VIDEO: return MEDIATYPE_Video;
+    case AVMEDIA_TYPE_AUDIO: return MEDIATYPE_Audio;
+    case AVMEDIA_TYPE_SUBTITLE: return MEDIATYPE_Subtitle;
+    default: return MEDIATYPE_Data;
+  }
+}
+
+StreamFormat::StreamFormat(const AVCodecParameters& params, AVRational timeBase)
+    : m_params(avcodec_parameters_alloc()), m_timeBase(timeBase) {
+  avcodec_parameters_copy(m_params, &params);
+}
+
+StreamFormat::~StreamFormat() { avcodec_parameters_free(&m_params); }
+
+ComPtr<StreamFormat> StreamFormat::Create(const AVCodecParameters& params, AVRational timeBase) {
+  return ComPtr<StreamFormat>::Attach(new StreamFormat(params, timeBase));
+}
+
+ComPtr<StreamFormat> StreamFormat::FromStream(const AVStream& stream,
+                                              std::shared_ptr<const ContainerInfo> container) {
+  ComPtr<StreamFormat> format = Create(*stream.codecpar, stream.time_base);
+  format->m_language = MetadataValue(stream.metadata, "language");
+  format->m_title = MetadataValue(stream.metadata, "title");
+  format->m_disposition = stream.disposition;
+  format->m_container = std::move(container);
+  return format;
+}
+
+HRESULT StreamFormat::QueryInterface(REFIID riid, void** ppv) {
+  if (!ppv) return E_POINTER;
+  *ppv = nullptr;
+  if (riid == IUnknown::iid || riid == iid) {
+    AddRef();
+    *ppv = static_cast<IUnknown*>(this);
+    return S_OK;
+  }
+  return E_NOINTERFACE;
+}
+
+ComPtr<StreamFormat> StreamFormatOf(const AM_MEDIA_TYPE& mt) {
+  ComPtr<StreamFormat> format;
+  if (mt.formattype != FORMAT_CorvaneStream || !mt.pUnk) return format;
+  mt.pUnk->QueryInterface(StreamFormat::iid, reinterpret_cast<void**>(format.ReleaseAndGetAddressOf()));
+  return format;
+}
+
+MediaType CompressedMediaType(StreamFormat* format) {
+  const AVCodecParameters& params = format->Params();
+  MediaType mt(MajorTypeForCodecType(params.codec_type), SubtypeForCodec(params.codec_id));
+  mt.bTemporalCompression = params.codec_type == AVMEDIA_TYPE_VIDEO;
+  mt.formattype = FORMAT_CorvaneStream;
+  mt.SetFormatObject(format);
+  return mt;
+}
+
+MediaType RawMediaType(StreamFormat* format) {
+  const bool video = format->Params().codec_type == AVMEDIA_TYPE_VIDEO;
+  MediaType mt(video ? MEDIATYPE_Video : MEDIATYPE_Audio,
+               video ? MEDIASUBTYPE_CorvaneRawVideo : MEDIASUBTYPE_CorvaneRawAudio);
+  mt.bFixedSizeSamples = TRUE;
+  mt.formattype = FORMAT_CorvaneStream;
+  mt.SetFormatObject(format);
+  return mt;
+}

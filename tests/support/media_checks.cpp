@@ -1,0 +1,118 @@
+#include "tests/support/media_checks.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStringList>
+
+namespace fs = std::filesystem;
+
+namespace media_test {
+namespace {
+
+QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+QJsonObject ParseObject(const std::string& json) { return QJsonDocument::fromJson(QByteArray::fromStdString(json)).object(); }
+
+StreamSummary SummaryOf(const QJsonObject& stream) {
+  const QJsonObject tags = stream["tags"].toObject();
+  const QJsonObject disposition = stream["disposition"].toObject();
+  StreamSummary summary;
+  summary.codecType = stream["codec_type"].toString().toStdString();
+  summary.codecName = stream["codec_name"].toString().toStdString();
+  summary.language = tags["language"].toString().toStdString();
+  summary.title = tags["title"].toString().toStdString();
+  summary.isDefault = disposition["default"].toInt() != 0;
+  summary.isForced = disposition["forced"].toInt() != 0;
+  return summary;
+}
+
+// One framemd5 line: "stream, dts, pts, duration, size, hash".
+void AddHashLine(const std::string& line, std::map<int, std::vector<std::string>>& hashes) {
+  if (line.empty() || line[0] == '#') return;
+  const QStringList fields = Text(line).split(',', Qt::SkipEmptyParts);
+  if (fields.size() < 6) return;
+  const int stream = fields[0].trimmed().toInt();
+  hashes[stream].push_back((fields[4].trimmed() + " " + fields[5].trimmed()).toStdString());
+}
+
+}  // namespace
+
+ProcessResult RunProgram(const std::string& program, const std::vector<std::string>& args,
+                         std::chrono::seconds limit) {
+  QStringList arguments;
+  for (const std::string& arg : args) arguments << Text(arg);
+  QProcess process;
+  process.start(Text(program), arguments);
+  ProcessResult result;
+  if (!process.waitForStarted()) return result;
+  process.closeWriteChannel();
+  if (!process.waitForFinished(static_cast<int>(std::chrono::milliseconds(limit).count()))) {
+    process.kill();
+    process.waitForFinished();
+    return result;
+  }
+  result.out = process.readAllStandardOutput().toStdString();
+  result.err = process.readAllStandardError().toStdString();
+  if (process.exitStatus() == QProcess::NormalExit) result.exitCode = process.exitCode();
+  return result;
+}
+
+ProbeResult Probe(const fs::path& file) {
+  const ProcessResult run = RunProgram("ffprobe", {"-v", "error", "-show_streams", "-show_format", "-show_chapters",
+                                                   "-of", "json", file.string()});
+  ProbeResult probe;
+  probe.errors = run.err;
+  probe.ok = run.exitCode == 0 && run.err.empty();
+  const QJsonObject root = ParseObject(run.out);
+  for (const QJsonValue& stream : root["streams"].toArray()) probe.streams.push_back(SummaryOf(stream.toObject()));
+  const QJsonObject format = root["format"].toObject();
+  probe.durationSeconds = format["duration"].toString("-1").toDouble();
+  probe.chapterCount = static_cast<int>(root["chapters"].toArray().size());
+  const QJsonObject tags = format["tags"].toObject();
+  for (auto it = tags.begin(); it != tags.end(); ++it) {
+    probe.tags[it.key().toLower().toStdString()] = it.value().toString().toStdString();
+  }
+  return probe;
+}
+
+std::map<int, std::vector<std::string>> PacketHashes(const fs::path& file) {
+  const ProcessResult run = RunProgram(
+      "ffmpeg", {"-hide_banner", "-loglevel", "error", "-nostdin", "-i", file.string(), "-map", "0", "-c", "copy",
+                 "-f", "framemd5", "-"});
+  std::map<int, std::vector<std::string>> hashes;
+  if (run.exitCode != 0) return hashes;
+  std::size_t start = 0;
+  while (start < run.out.size()) {
+    std::size_t end = run.out.find('\n', start);
+    if (end == std::string::npos) end = run.out.size();
+    AddHashLine(run.out.substr(start, end - start), hashes);
+    start = end + 1;
+  }
+  return hashes;
+}
+
+MkvSummary InspectMatroska(const fs::path& file) {
+  MkvSummary summary;
+  const ProcessResult identify = RunProgram("mkvmerge", {"-J", file.string()});
+  const QJsonObject root = ParseObject(identify.out);
+  const QJsonObject container = root["container"].toObject();
+  summary.errors = QJsonDocument(root["errors"].toArray()).toJson(QJsonDocument::Compact).toStdString();
+  summary.readCleanly = identify.exitCode == 0 && container["recognized"].toBool() &&
+                        container["supported"].toBool() && root["errors"].toArray().isEmpty();
+  summary.trackCount = static_cast<int>(root["tracks"].toArray().size());
+  const ProcessResult info = RunProgram("mkvinfo", {"-v", file.string()});
+  summary.hasCues = info.exitCode == 0 && info.out.find("|+ Cues") != std::string::npos;
+  return summary;
+}
+
+std::optional<fs::path> FfmpegCopyToMatroska(const fs::path& source, const fs::path& output, std::string* error) {
+  const ProcessResult run = RunProgram("ffmpeg", {"-y", "-hide_banner", "-loglevel", "error", "-nostdin", "-i",
+                                                  source.string(), "-map", "0", "-c", "copy", output.string()});
+  if (error) *error = run.err;
+  if (run.exitCode != 0) return std::nullopt;
+  return output;
+}
+
+}  // namespace media_test

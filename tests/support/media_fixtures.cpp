@@ -1,0 +1,194 @@
+#include "tests/support/media_fixtures.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <random>
+#include <stdexcept>
+
+#include "tests/support/media_checks.h"
+
+namespace fs = std::filesystem;
+
+namespace media_test {
+namespace {
+
+using Args = std::vector<std::string>;
+
+Args Video(const std::string& seconds = "2") {
+  return {"-f", "lavfi", "-i", "testsrc2=size=320x240:rate=25:duration=" + seconds};
+}
+Args Tone(int rate, const std::string& frequency = "440", const std::string& seconds = "2") {
+  return {"-f", "lavfi", "-i",
+          "sine=frequency=" + frequency + ":sample_rate=" + std::to_string(rate) + ":duration=" + seconds};
+}
+Args Join(std::initializer_list<Args> parts) {
+  Args all;
+  for (const Args& part : parts) all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+const Args kX264 = {"-c:v", "libx264", "-preset", "ultrafast", "-g", "25", "-bf", "2", "-pix_fmt", "yuv420p"};
+
+// Inputs some fixtures need besides lavfi sources: a subtitle file and chapters.
+fs::path WriteSideFile(const std::string& name, const std::string& text) {
+  const fs::path path = MediaCacheDir() / name;
+  if (!fs::exists(path)) std::ofstream(path) << text;
+  return path;
+}
+
+fs::path SubtitleFile() {
+  return WriteSideFile("subtitles.srt",
+                       "1\n00:00:00,200 --> 00:00:00,900\nFirst line\n\n"
+                       "2\n00:00:01,000 --> 00:00:01,800\nSecond line\n\n");
+}
+
+fs::path ChapterFile() {
+  return WriteSideFile("chapters.txt",
+                       ";FFMETADATA1\ntitle=Chaptered clip\n"
+                       "[CHAPTER]\nTIMEBASE=1/1000\nSTART=0\nEND=1000\ntitle=Opening\n"
+                       "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2000\ntitle=Closing\n");
+}
+
+std::vector<FixtureSpec> MakeFixtures() {
+  std::vector<FixtureSpec> all;
+  all.push_back({"mp4", "h264_aac.mp4",
+                 Join({Video(), Tone(48000), kX264, {"-c:a", "aac", "-b:a", "64k", "-metadata", "title=Test clip"}}),
+                 1, 1});
+  all.push_back({"mov", "h264_pcm.mov", Join({Video(), Tone(44100), kX264, {"-c:a", "pcm_s16le"}}), 1, 1});
+  all.push_back({"avi", "mpeg4_mp3.avi",
+                 Join({Video(), Tone(44100), {"-c:v", "mpeg4", "-q:v", "5", "-c:a", "libmp3lame", "-b:a", "64k"}}),
+                 1, 1});
+  FixtureSpec ts{"ts", "h264_ac3.ts", Join({Video(), Tone(48000), kX264, {"-c:a", "ac3", "-b:a", "96k"}}), 1, 1};
+  ts.bitstreamReformatted = true;
+  all.push_back(ts);
+  FixtureSpec ps{"mpeg_ps", "mpeg2_mp2.mpg",
+                 Join({Video(), Tone(48000), {"-c:v", "mpeg2video", "-bf", "2", "-g", "12", "-c:a", "mp2"}}), 1, 1};
+  ps.lacksTimestamps = true;
+  all.push_back(ps);
+  all.push_back({"flv", "flv1_mp3.flv",
+                 Join({Video(), Tone(44100), {"-c:v", "flv", "-q:v", "5", "-c:a", "libmp3lame", "-b:a", "64k"}}),
+                 1, 1});
+  all.push_back({"webm", "vp9_opus.webm",
+                 Join({Video(), Tone(48000),
+                       {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8", "-b:v", "200k", "-c:a",
+                        "libopus", "-b:a", "48k"}}),
+                 1, 1});
+  all.push_back({"ogg", "theora_vorbis.ogg",
+                 Join({Video(), Tone(44100), {"-c:v", "libtheora", "-q:v", "5", "-c:a", "libvorbis", "-q:a", "2"}}),
+                 1, 1});
+  all.push_back({"mkv_subs_chapters", "subs_chapters.mkv",
+                 Join({Video(), Tone(48000),
+                       {"-i", SubtitleFile().string(), "-i", ChapterFile().string(), "-map", "0", "-map", "1", "-map",
+                        "2", "-map_metadata", "3", "-map_chapters", "3"},
+                       kX264,
+                       {"-c:a", "aac", "-b:a", "64k", "-c:s", "srt", "-metadata:s:s:0", "language=eng"}}),
+                 1, 1, 1});
+  all.push_back({"wmv", "wmv2_wma.wmv",
+                 Join({Video(), Tone(44100), {"-c:v", "wmv2", "-q:v", "5", "-c:a", "wmav2", "-b:a", "64k"}}), 1, 1});
+  all.push_back({"audio_only", "tone.mp3",
+                 Join({Tone(44100), {"-c:a", "libmp3lame", "-b:a", "64k", "-metadata", "artist=Corvane"}}), 0, 1});
+  all.push_back({"two_audio", "two_languages.mp4",
+                 Join({Video(), Tone(48000), Tone(48000, "660"),
+                       {"-map", "0", "-map", "1", "-map", "2"},
+                       kX264,
+                       {"-c:a", "aac", "-b:a", "64k", "-metadata:s:a:0", "language=eng", "-metadata:s:a:1",
+                        "language=fra", "-metadata:s:a:1", "title=Commentary", "-disposition:a:1", "0"}}),
+                 1, 2});
+  return all;
+}
+
+// Writes under a private name and renames, so that test processes running
+// side by side never see half a file.
+bool Generate(const FixtureSpec& spec, const fs::path& target) {
+  const fs::path partial = target.string() + ".partial" + std::to_string(::getpid()) + fs::path(target).extension().string();
+  Args args = {"-y", "-hide_banner", "-loglevel", "error", "-nostdin"};
+  args.insert(args.end(), spec.ffmpegArgs.begin(), spec.ffmpegArgs.end());
+  args.push_back(partial.string());
+  const ProcessResult result = RunProgram("ffmpeg", args);
+  if (result.exitCode != 0) {
+    ADD_FAILURE() << "ffmpeg could not make fixture " << spec.name << ": " << result.err;
+    fs::remove(partial);
+    return false;
+  }
+  fs::rename(partial, target);
+  return true;
+}
+
+}  // namespace
+
+fs::path MediaCacheDir() {
+  const fs::path dir = CORVANE_TEST_MEDIA_DIR;
+  fs::create_directories(dir);
+  return dir;
+}
+
+const std::vector<FixtureSpec>& GoodFixtures() {
+  static const std::vector<FixtureSpec> fixtures = MakeFixtures();
+  return fixtures;
+}
+
+const FixtureSpec& FixtureNamed(const std::string& name) {
+  for (const FixtureSpec& spec : GoodFixtures()) {
+    if (spec.name == name) return spec;
+  }
+  throw std::invalid_argument("no fixture named " + name);
+}
+
+fs::path FixturePath(const FixtureSpec& spec) {
+  const fs::path target = MediaCacheDir() / spec.fileName;
+  if (fs::exists(target)) return target;
+  return Generate(spec, target) ? target : fs::path();
+}
+
+fs::path EmptyFile() {
+  const fs::path path = MediaCacheDir() / "empty.avi";
+  std::ofstream(path, std::ios::trunc);
+  return path;
+}
+
+fs::path RandomBytesFile() {
+  const fs::path path = MediaCacheDir() / "random.mp4";
+  if (fs::exists(path)) return path;
+  std::mt19937 generator(20240611);
+  std::string bytes(256 * 1024, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(generator() & 0xFF);
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path;
+}
+
+fs::path TruncatedMp4() {
+  const fs::path path = MediaCacheDir() / "truncated.mp4";
+  if (fs::exists(path)) return path;
+  FixtureSpec spec = FixtureNamed("mp4");
+  spec.fileName = "faststart.mp4";
+  spec.ffmpegArgs.insert(spec.ffmpegArgs.end(), {"-movflags", "+faststart"});
+  const fs::path whole = FixturePath(spec);
+  if (whole.empty()) return {};
+  const fs::path partial = path.string() + ".partial" + std::to_string(::getpid());
+  fs::copy_file(whole, partial, fs::copy_options::overwrite_existing);
+  fs::resize_file(partial, fs::file_size(whole) / 2);
+  fs::rename(partial, path);
+  return path;
+}
+
+fs::path MissingFile() { return MediaCacheDir() / "no such folder" / "missing.mp4"; }
+
+fs::path UnicodePathCopy() {
+  const fs::path dir = MediaCacheDir() / "folder with spaces";
+  fs::create_directories(dir);
+  const fs::path path = dir / "Clip – été Ünïcödé 映像.mp4";
+  const fs::path source = FixturePath(FixtureNamed("mp4"));
+  if (!fs::exists(path) && !source.empty()) fs::copy_file(source, path, fs::copy_options::overwrite_existing);
+  return path;
+}
+
+fs::path ScratchDir(const std::string& testName) {
+  const fs::path dir = MediaCacheDir() / "scratch" / testName;
+  fs::remove_all(dir);
+  fs::create_directories(dir);
+  return dir;
+}
+
+}  // namespace media_test

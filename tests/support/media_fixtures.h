@@ -1,0 +1,47 @@
+// Real media for tests: small files made at test time with the ffmpeg
+// command, cached under the build folder, and bad inputs next to them.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace media_test {
+
+struct FixtureSpec {
+  std::string name;      // how tests ask for it
+  std::string fileName;  // with the extension that picks the source filter
+  std::vector<std::string> ffmpegArgs;  // inputs and encoders, before the output name
+  int videoStreams = 0;
+  int audioStreams = 0;
+  int subtitleStreams = 0;
+  // The Matroska muxer reformats these bitstreams (Annex B H.264 to length
+  // prefixes, ADTS AAC to raw): their packets are compared with what
+  // `ffmpeg -c copy` writes, not with the source.
+  bool bitstreamReformatted = false;
+  // Packets without timestamps: `ffmpeg -c copy` refuses to write Matroska.
+  bool lacksTimestamps = false;
+};
+
+// The folder the fixtures are cached in (under the build folder).
+std::filesystem::path MediaCacheDir();
+// Every good fixture, in a fixed order.
+const std::vector<FixtureSpec>& GoodFixtures();
+const FixtureSpec& FixtureNamed(const std::string& name);
+// Makes the fixture on first use; empty when ffmpeg failed (the failure is
+// reported to the running test).
+std::filesystem::path FixturePath(const FixtureSpec& spec);
+
+// Bad inputs.
+std::filesystem::path EmptyFile();
+std::filesystem::path RandomBytesFile();
+// An MP4 with its index first, cut off halfway through the media data.
+std::filesystem::path TruncatedMp4();
+std::filesystem::path MissingFile();
+// A copy of the MP4 fixture under a name with spaces and non-ASCII letters.
+std::filesystem::path UnicodePathCopy();
+
+// A fresh, empty folder under the cache for one test's outputs.
+std::filesystem::path ScratchDir(const std::string& testName);
+
+}  // namespace media_test
