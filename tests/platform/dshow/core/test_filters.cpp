@@ -175,7 +175,9 @@ class SinkPin : public BaseInputPin {
   SinkPin(TestSink* filter, int index) : BaseInputPin(filter, Numbered(u"In", index)), m_owner(filter), m_index(index) {}
 
   HRESULT Active() override {
-    m_owner->m_next[m_index] = 0;
+    m_owner->m_next[m_index] = 0;  // every run counts afresh
+    *m_owner->m_counts[m_index] = 0;
+    m_owner->m_total = 0;
     m_owner->m_endOfStreams = 0;
     return BaseInputPin::Active();
   }
@@ -223,6 +225,30 @@ void TestSink::PinEnded() {
   int connected = 0;
   for (auto& pin : m_pins) connected += pin->IsConnected() ? 1 : 0;
   if (++m_endOfStreams == connected && m_postsComplete) NotifyEvent(EC_COMPLETE, S_OK, 0);
+}
+
+}  // namespace testfilters
+
+namespace testfilters {
+namespace {
+
+class SplitterInput : public BaseInputPin {
+ public:
+  explicit SplitterInput(BaseFilter* filter) : BaseInputPin(filter, u"Input") {}
+
+ protected:
+  HRESULT CheckMediaType(const AM_MEDIA_TYPE& mt) override {
+    return mt.subtype == kSubtypeStream ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+  }
+  HRESULT OnReceive(IMediaSample*) override { return S_OK; }
+};
+
+}  // namespace
+
+TestSplitter::TestSplitter(std::vector<MediaType> outputTypes) : TestFilterBase(kSplitterClsid) {
+  m_pins.push_back(std::make_unique<SplitterInput>(this));
+  for (std::size_t i = 0; i < outputTypes.size(); ++i)
+    m_pins.push_back(std::make_unique<SourcePin>(this, static_cast<int>(i), outputTypes[i]));
 }
 
 }  // namespace testfilters

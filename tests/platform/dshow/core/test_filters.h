@@ -132,3 +132,17 @@ class TestSink : public TestFilterBase {
 MediaType TypeOf(const GUID& subtype, const GUID& major = MEDIATYPE_Video);
 
 }  // namespace testfilters
+
+namespace testfilters {
+
+constexpr CLSID kSplitterClsid{0x7E570004, 0, 0, {0, 0, 0, 0, 0, 0, 0, 4}};
+// What the test file source offers and the test splitter takes.
+constexpr GUID kSubtypeStream{0x7E57A004, 0, 0, {0, 0, 0, 0, 0, 0, 0, 4}};
+
+// One input taking kSubtypeStream, one output per given type; drops samples.
+class TestSplitter : public TestFilterBase {
+ public:
+  explicit TestSplitter(std::vector<MediaType> outputTypes);
+};
+
+}  // namespace testfilters

@@ -1,0 +1,238 @@
+#include <gtest/gtest.h>
+
+#include "graph_fixture.h"
+
+using namespace testfilters;
+
+namespace {
+
+std::vector<IBaseFilter*> Enumerated(IFilterGraph* graph) {
+  ComPtr<IEnumFilters> all;
+  EXPECT_EQ(graph->EnumFilters(all.ReleaseAndGetAddressOf()), S_OK);
+  std::vector<IBaseFilter*> filters;
+  IBaseFilter* filter = nullptr;
+  while (all->Next(1, &filter, nullptr) == S_OK) {
+    filters.push_back(filter);
+    filter->Release();  // the graph still holds it
+  }
+  return filters;
+}
+
+std::u16string NameOf(IBaseFilter* filter) {
+  FILTER_INFO info{};
+  EXPECT_EQ(filter->QueryFilterInfo(&info), S_OK);
+  if (info.pGraph) info.pGraph->Release();
+  return info.achName;
+}
+
+TEST_F(GraphTest, EnumeratesMostRecentlyAddedFirst) {
+  auto* a = Add(MakeCom<TestSink>(1), u"A");
+  auto* b = Add(MakeCom<TestSink>(1), u"B");
+  auto* c = Add(MakeCom<TestSink>(1), u"C");
+  EXPECT_EQ(Enumerated(graph.Get()), (std::vector<IBaseFilter*>{c, b, a}));
+  ComPtr<IEnumFilters> all;
+  graph->EnumFilters(all.ReleaseAndGetAddressOf());
+  IBaseFilter* got[3] = {};
+  ULONG fetched = 0;
+  EXPECT_EQ(all->Skip(1), S_OK);
+  EXPECT_EQ(all->Next(3, got, &fetched), S_FALSE);
+  EXPECT_EQ(fetched, 2u);
+  EXPECT_EQ(got[0], b);
+  for (ULONG i = 0; i < fetched; ++i) got[i]->Release();
+}
+
+TEST_F(GraphTest, AddFilterJoinsTheGraphWithoutHoldingIt) {
+  auto sink = MakeCom<TestSink>(1);
+  ASSERT_EQ(graph->AddFilter(sink.Get(), u"Sink"), S_OK);
+  EXPECT_EQ(sink->RefCountForTesting(), 2u);
+  EXPECT_EQ(graph->AddFilter(sink.Get(), u"Again"), E_INVALIDARG);
+  EXPECT_EQ(sink->Graph(), static_cast<IFilterGraph*>(graph.Get()));
+  FILTER_INFO info{};
+  ASSERT_EQ(sink->QueryFilterInfo(&info), S_OK);
+  EXPECT_EQ(std::u16string(info.achName), u"Sink");
+  EXPECT_EQ(info.pGraph, static_cast<IFilterGraph*>(graph.Get()));
+  info.pGraph->Release();
+
+  ASSERT_EQ(graph->RemoveFilter(sink.Get()), S_OK);
+  EXPECT_EQ(sink->RefCountForTesting(), 1u);
+  EXPECT_EQ(sink->Graph(), nullptr);
+  EXPECT_EQ(graph->RemoveFilter(sink.Get()), VFW_E_NOT_FOUND);
+}
+
+TEST_F(GraphTest, NamesAreMadeUnique) {
+  auto* first = Add(MakeCom<TestSink>(1), u"Mux");
+  auto second = MakeCom<TestSink>(1);
+  EXPECT_EQ(graph->AddFilter(second.Get(), u"Mux"), VFW_S_DUPLICATE_NAME);
+  auto third = MakeCom<TestSink>(1);
+  EXPECT_EQ(graph->AddFilter(third.Get(), u"Mux"), VFW_S_DUPLICATE_NAME);
+  EXPECT_EQ(NameOf(first), u"Mux");
+  EXPECT_EQ(NameOf(second.Get()), u"Mux 0001");
+  EXPECT_EQ(NameOf(third.Get()), u"Mux 0002");
+
+  auto unnamed = MakeCom<TestSink>(1);
+  auto empty = MakeCom<TestSink>(1);
+  EXPECT_EQ(graph->AddFilter(unnamed.Get(), nullptr), S_OK);
+  EXPECT_EQ(graph->AddFilter(empty.Get(), u""), S_OK);
+  EXPECT_FALSE(NameOf(unnamed.Get()).empty());
+  EXPECT_NE(NameOf(unnamed.Get()), NameOf(empty.Get()));
+
+  IBaseFilter* found = nullptr;
+  ASSERT_EQ(graph->FindFilterByName(u"Mux 0001", &found), S_OK);
+  EXPECT_EQ(found, static_cast<IBaseFilter*>(second.Get()));
+  found->Release();
+  EXPECT_EQ(graph->FindFilterByName(u"Nothing", &found), VFW_E_NOT_FOUND);
+  EXPECT_EQ(found, nullptr);
+}
+
+TEST_F(GraphTest, LongNamesAreCutToFit) {
+  std::u16string longName(300, u'x');
+  auto a = MakeCom<TestSink>(1);
+  auto b = MakeCom<TestSink>(1);
+  EXPECT_EQ(graph->AddFilter(a.Get(), longName.c_str()), S_OK);
+  EXPECT_EQ(graph->AddFilter(b.Get(), longName.c_str()), VFW_S_DUPLICATE_NAME);
+  EXPECT_EQ(NameOf(a.Get()).size(), MAX_FILTER_NAME - 1);
+  EXPECT_EQ(NameOf(b.Get()).size(), MAX_FILTER_NAME - 1);
+  EXPECT_NE(NameOf(a.Get()), NameOf(b.Get()));
+}
+
+TEST_F(GraphTest, ConnectDirectNeedsBothFiltersInTheGraph) {
+  auto* source = Add(MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 0), u"Source");
+  auto outsider = MakeCom<TestSink>(1);
+  EXPECT_EQ(graph->ConnectDirect(source->Output(0), outsider->Input(0), nullptr), VFW_E_NOT_IN_GRAPH);
+  auto* sink = Add(MakeCom<TestSink>(1, kSubtypeB), u"Sink");
+  EXPECT_EQ(graph->ConnectDirect(source->Output(0), sink->Input(0), nullptr), VFW_E_TYPE_NOT_ACCEPTED);
+  auto* taker = Add(MakeCom<TestSink>(1), u"Taker");
+  EXPECT_EQ(graph->ConnectDirect(source->Output(0), taker->Input(0), nullptr), S_OK);
+  EXPECT_EQ(graph->ConnectDirect(source->Output(0), taker->Input(0), nullptr), VFW_E_ALREADY_CONNECTED);
+
+  EXPECT_EQ(graph->Disconnect(taker->Input(0)), S_OK);
+  EXPECT_FALSE(taker->Input(0)->IsConnected());
+  EXPECT_TRUE(source->Output(0)->IsConnected());  // one pin only
+  EXPECT_EQ(graph->Disconnect(source->Output(0)), S_OK);
+}
+
+TEST_F(GraphTest, RemoveFilterDisconnectsBothSides) {
+  auto* source = Add(MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 0), u"Source");
+  auto* pass = Add(MakeCom<TestPassThrough>(), u"Pass");
+  auto* sink = Add(MakeCom<TestSink>(1), u"Sink");
+  ASSERT_EQ(graph->ConnectDirect(source->Output(0), pass->Input(), nullptr), S_OK);
+  ASSERT_EQ(graph->ConnectDirect(pass->Output(), sink->Input(0), nullptr), S_OK);
+  ASSERT_EQ(graph->RemoveFilter(pass), S_OK);
+  EXPECT_FALSE(source->Output(0)->IsConnected());
+  EXPECT_FALSE(sink->Input(0)->IsConnected());
+  EXPECT_EQ(Enumerated(graph.Get()), (std::vector<IBaseFilter*>{sink, source}));
+}
+
+TEST_F(GraphTest, ReleasingTheGraphReleasesEveryFilter) {
+  auto* source = Add(MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA), TypeOf(kSubtypeB)}, 10), u"Source");
+  auto* sink = Add(MakeCom<TestSink>(2), u"Sink");
+  ASSERT_EQ(graph->ConnectDirect(source->Output(0), sink->Input(0), nullptr), S_OK);
+  ASSERT_EQ(graph->ConnectDirect(source->Output(1), sink->Input(1), nullptr), S_OK);
+  ASSERT_EQ(control->Run(), S_OK);
+  EXPECT_EQ(g_liveFilters.load(), 2);
+  // TearDown releases the running graph and checks every destructor ran.
+}
+
+TEST_F(GraphTest, GraphStartsWithTheSystemClockAndCanRunWithout) {
+  ComPtr<IMediaFilter> filter;
+  ASSERT_EQ(graph.As(filter), S_OK);
+  IReferenceClock* clock = nullptr;
+  ASSERT_EQ(filter->GetSyncSource(&clock), S_OK);
+  ASSERT_NE(clock, nullptr);
+  auto held = ComPtr<IReferenceClock>::Attach(clock);
+  auto* sink = Add(MakeCom<TestSink>(1), u"Sink");
+  EXPECT_EQ(sink->Clock().Get(), held.Get());
+
+  ASSERT_EQ(filter->SetSyncSource(nullptr), S_OK);
+  ASSERT_EQ(filter->GetSyncSource(&clock), S_OK);
+  EXPECT_EQ(clock, nullptr);
+  ASSERT_EQ(control->Run(), S_OK);
+  EXPECT_EQ(sink->Clock().Get(), nullptr);
+  ASSERT_EQ(control->Stop(), S_OK);
+  ASSERT_EQ(filter->SetSyncSource(held.Get()), S_OK);
+  auto* later = Add(MakeCom<TestSink>(1), u"Later");
+  EXPECT_EQ(later->Clock().Get(), held.Get());
+}
+
+TEST_F(GraphTest, StateFollowsTheControl) {
+  Add(MakeCom<TestSink>(1), u"Sink");
+  OAFilterState state = -1;
+  EXPECT_EQ(control->GetState(0, &state), S_OK);
+  EXPECT_EQ(state, State_Stopped);
+  EXPECT_EQ(control->Pause(), S_OK);
+  EXPECT_EQ(control->GetState(0, &state), S_OK);
+  EXPECT_EQ(state, State_Paused);
+  EXPECT_EQ(control->Run(), S_OK);
+  EXPECT_EQ(control->GetState(0, &state), S_OK);
+  EXPECT_EQ(state, State_Running);
+  EXPECT_EQ(control->Stop(), S_OK);
+  EXPECT_EQ(control->GetState(0, &state), S_OK);
+  EXPECT_EQ(state, State_Stopped);
+}
+
+// A sink that also plays a video window and knows its duration and position.
+class WindowSink : public TestSink, public IVideoWindow, public IMediaSeeking {
+ public:
+  explicit WindowSink(LONGLONG duration) : m_duration(duration) {}
+  HRESULT QueryInterface(REFIID riid, void** ppv) override { return TestSink::QueryInterface(riid, ppv); }
+  ULONG AddRef() override { return TestSink::AddRef(); }
+  ULONG Release() override { return TestSink::Release(); }
+  HRESULT put_AutoShow(LONG v) override {
+    autoShow = v;
+    return S_OK;
+  }
+  HRESULT get_AutoShow(LONG* v) override {
+    *v = autoShow;
+    return S_OK;
+  }
+  HRESULT put_Visible(LONG) override { return S_OK; }
+  HRESULT get_Visible(LONG*) override { return S_OK; }
+  HRESULT put_Owner(OAHWND) override { return S_OK; }
+  HRESULT get_Owner(OAHWND*) override { return S_OK; }
+  HRESULT GetCapabilities(DWORD* caps) override {
+    *caps = AM_SEEKING_CanGetDuration;
+    return S_OK;
+  }
+  HRESULT GetDuration(LONGLONG* d) override {
+    *d = m_duration;
+    return S_OK;
+  }
+  HRESULT GetCurrentPosition(LONGLONG* p) override {
+    *p = m_duration / 2;
+    return S_OK;
+  }
+  LONG autoShow = OATRUE;
+
+ protected:
+  HRESULT QueryExtraInterface(REFIID riid, void** ppv) override {
+    if (OfferInterface<IVideoWindow>(this, riid, ppv) || OfferInterface<IMediaSeeking>(this, riid, ppv)) return S_OK;
+    return TestSink::QueryExtraInterface(riid, ppv);
+  }
+
+ private:
+  const LONGLONG m_duration;
+};
+
+TEST_F(GraphTest, VideoWindowAndSeekingAnswerForTheFilters) {
+  ComPtr<IVideoWindow> window;
+  ASSERT_EQ(graph.As(window), S_OK);
+  ComPtr<IMediaSeeking> seeking;
+  ASSERT_EQ(graph.As(seeking), S_OK);
+  EXPECT_EQ(window->put_AutoShow(OAFALSE), E_NOINTERFACE);
+  LONGLONG duration = 0;
+  EXPECT_EQ(seeking->GetDuration(&duration), E_NOTIMPL);
+
+  Add(MakeCom<TestSink>(1), u"Plain");
+  auto* shorter = Add(MakeCom<WindowSink>(100), u"Short");
+  auto* longer = Add(MakeCom<WindowSink>(300), u"Long");
+  EXPECT_EQ(window->put_AutoShow(OAFALSE), S_OK);
+  EXPECT_EQ(longer->autoShow, OAFALSE);  // the first in enumeration order
+  EXPECT_EQ(shorter->autoShow, OATRUE);
+  EXPECT_EQ(seeking->GetDuration(&duration), S_OK);
+  EXPECT_EQ(duration, 300);
+  LONGLONG position = 0;
+  EXPECT_EQ(seeking->GetCurrentPosition(&position), S_OK);
+  EXPECT_TRUE(position == 50 || position == 150);
+}
+
+}  // namespace

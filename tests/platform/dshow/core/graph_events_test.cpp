@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <thread>
+
+#include "graph_fixture.h"
+
+using namespace testfilters;
+
+namespace {
+
+struct Event {
+  LONG code;
+  LONG_PTR param1;
+};
+
+std::vector<Event> Drain(IMediaEvent* events) {
+  std::vector<Event> all;
+  LONG code;
+  LONG_PTR p1, p2;
+  while (events->GetEvent(&code, &p1, &p2, 0) == S_OK) {
+    all.push_back({code, p1});
+    events->FreeEventParams(code, p1, p2);
+  }
+  return all;
+}
+
+TEST_F(GraphTest, OneCompletionForSeveralSinks) {
+  auto* source = Add(MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA), TypeOf(kSubtypeB)}, 50), u"Source");
+  auto* first = Add(MakeCom<TestSink>(1), u"First");
+  auto* second = Add(MakeCom<TestSink>(1), u"Second");
+  ASSERT_EQ(graph->ConnectDirect(source->Output(0), first->Input(0), nullptr), S_OK);
+  ASSERT_EQ(graph->ConnectDirect(source->Output(1), second->Input(0), nullptr), S_OK);
+  EXPECT_EQ(RunToEnd(), EC_COMPLETE);
+  // both sinks have completed by now: the graph waited for both
+  EXPECT_EQ(first->Received(0), 50);
+  EXPECT_EQ(second->Received(0), 50);
+  const std::vector<Event> all = Drain(events.Get());
+  ASSERT_EQ(all.size(), 1u);
+  EXPECT_EQ(all[0].code, EC_COMPLETE);
+  EXPECT_EQ(all[0].param1, S_OK);
+  EXPECT_EQ(control->Stop(), S_OK);
+}
+
+TEST_F(GraphTest, EachSinkCountsOnce) {
+  auto* first = Add(MakeCom<TestSink>(1), u"First");
+  auto* second = Add(MakeCom<TestSink>(1), u"Second");
+  auto* source = Add(MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA), TypeOf(kSubtypeB)}, 0), u"Source");
+  ASSERT_EQ(graph->ConnectDirect(source->Output(0), first->Input(0), nullptr), S_OK);
+  ASSERT_EQ(graph->ConnectDirect(source->Output(1), second->Input(0), nullptr), S_OK);
+  first->SetPostsComplete(false);
+  second->SetPostsComplete(false);
+  ASSERT_EQ(control->Run(), S_OK);
+  ASSERT_EQ(first->NotifyEvent(EC_COMPLETE, S_OK, 0), S_OK);
+  ASSERT_EQ(first->NotifyEvent(EC_COMPLETE, S_OK, 0), S_OK);
+  LONG code = -1;
+  EXPECT_EQ(events->WaitForCompletion(50, &code), E_ABORT);
+  EXPECT_EQ(code, 0);
+  ASSERT_EQ(second->NotifyEvent(EC_COMPLETE, S_OK, 0), S_OK);
+  EXPECT_EQ(events->WaitForCompletion(1000, &code), S_OK);
+  EXPECT_EQ(code, EC_COMPLETE);
+  EXPECT_EQ(Drain(events.Get()).size(), 1u);
+  EXPECT_EQ(control->Stop(), S_OK);
+}
+
+TEST_F(GraphTest, NoSinksCompletesAtOnce) {
+  Add(MakeCom<TestSink>(1), u"Unconnected");
+  EXPECT_EQ(RunToEnd(1000), EC_COMPLETE);
+  EXPECT_EQ(control->Stop(), S_OK);
+}
+
+TEST_F(GraphTest, ErrorAbortFromAStreamingThreadCarriesItsCode) {
+  auto* source = Add(MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 1000), u"Source");
+  auto* sink = Add(MakeCom<TestSink>(1), u"Sink");
+  ASSERT_EQ(graph->ConnectDirect(source->Output(0), sink->Input(0), nullptr), S_OK);
+  sink->FailReceiveAt(10, HRESULT_FROM_WIN32(ERROR_DISK_FULL));
+  EXPECT_EQ(RunToEnd(), EC_ERRORABORT);
+  LONG code = 0;
+  LONG_PTR p1 = 0, p2 = 0;
+  ASSERT_EQ(events->GetEvent(&code, &p1, &p2, 0), S_OK);
+  EXPECT_EQ(code, EC_ERRORABORT);
+  EXPECT_EQ(static_cast<HRESULT>(p1), HRESULT_FROM_WIN32(ERROR_DISK_FULL));
+  EXPECT_EQ(control->Stop(), S_OK);
+  EXPECT_EQ(sink->Received(0), 10);
+}
+
+TEST_F(GraphTest, WaitForCompletionTimesOutWithCodeZero) {
+  auto* source = Add(MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 0), u"Source");
+  auto* sink = Add(MakeCom<TestSink>(1), u"Sink");
+  sink->SetPostsComplete(false);
+  ASSERT_EQ(graph->ConnectDirect(source->Output(0), sink->Input(0), nullptr), S_OK);
+  ASSERT_EQ(control->Run(), S_OK);
+  LONG code = 12345;
+  const auto before = std::chrono::steady_clock::now();
+  EXPECT_EQ(events->WaitForCompletion(100, &code), E_ABORT);
+  EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(90));
+  EXPECT_EQ(code, 0);
+  LONG_PTR p1, p2;
+  EXPECT_EQ(events->GetEvent(&code, &p1, &p2, 10), E_ABORT);
+  EXPECT_EQ(control->Stop(), S_OK);
+}
+
+TEST_F(GraphTest, EventsStayReadableAfterWaitForCompletion) {
+  ComPtr<IMediaEventSink> sink;
+  ASSERT_EQ(graph.As(sink), S_OK);
+  ASSERT_EQ(control->Run(), S_OK);  // no sinks: EC_COMPLETE queued
+  ASSERT_EQ(sink->Notify(EC_USERABORT, 7, 8), S_OK);
+  LONG code = 0;
+  EXPECT_EQ(events->WaitForCompletion(0, &code), S_OK);
+  EXPECT_EQ(events->WaitForCompletion(INFINITE, &code), S_OK);
+  EXPECT_EQ(code, EC_COMPLETE);
+  const std::vector<Event> all = Drain(events.Get());
+  ASSERT_EQ(all.size(), 2u);
+  EXPECT_EQ(all[0].code, EC_COMPLETE);
+  EXPECT_EQ(all[1].code, EC_USERABORT);
+  EXPECT_EQ(all[1].param1, 7);
+  EXPECT_EQ(control->Stop(), S_OK);
+}
+
+TEST_F(GraphTest, StopResetsCompletionButKeepsEvents) {
+  ASSERT_EQ(control->Run(), S_OK);
+  ASSERT_EQ(control->Stop(), S_OK);
+  LONG code = 0;
+  EXPECT_EQ(events->WaitForCompletion(0, &code), E_ABORT);
+  const std::vector<Event> all = Drain(events.Get());
+  ASSERT_EQ(all.size(), 1u);
+  EXPECT_EQ(all[0].code, EC_COMPLETE);
+}
+
+TEST_F(GraphTest, GetEventWaitsForAnEventFromAnotherThread) {
+  ComPtr<IMediaEventSink> sink;
+  ASSERT_EQ(graph.As(sink), S_OK);
+  std::thread poster([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    sink->Notify(EC_STREAM_ERROR_STOPPED, 1, 2);
+  });
+  LONG code = 0;
+  LONG_PTR p1 = 0, p2 = 0;
+  EXPECT_EQ(events->GetEvent(&code, &p1, &p2, INFINITE), S_OK);
+  EXPECT_EQ(code, EC_STREAM_ERROR_STOPPED);
+  EXPECT_EQ(p2, 2);
+  poster.join();
+}
+
+}  // namespace

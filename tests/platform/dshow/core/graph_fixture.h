@@ -1,0 +1,55 @@
+// A fresh Filter Graph Manager per test, created the way the program creates
+// it, and the check that every test filter was destroyed once it is released.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "platform/com/com_runtime.h"
+#include "platform/dshow/core/filter_registry.h"
+#include "test_filters.h"
+
+class GraphTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
+    InstallCoreClasses();
+    ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&m_raw)), S_OK);
+    graph = ComPtr<IGraphBuilder>::Attach(m_raw);
+    ASSERT_EQ(graph.As(control), S_OK);
+    ASSERT_EQ(graph.As(events), S_OK);
+  }
+  void TearDown() override {
+    control = nullptr;
+    events = nullptr;
+    graph = nullptr;
+    EXPECT_EQ(testfilters::g_liveFilters.load(), 0) << "a filter outlived the graph";
+    CoUninitialize();
+  }
+
+ public:
+  // Adds a filter the test made and keeps only the graph's reference to it,
+  // returning a plain pointer that lives as long as the graph holds it.
+  template <typename F>
+  F* Add(ComPtr<F> filter, const char16_t* name) {
+    EXPECT_TRUE(SUCCEEDED(graph->AddFilter(filter.Get(), name)));
+    return filter.Get();
+  }
+
+  // Runs without a clock and waits for the run to end; the event code.
+  LONG RunToEnd(LONG timeoutMs = 60000) {
+    ComPtr<IMediaFilter> filter;
+    graph.As(filter);
+    filter->SetSyncSource(nullptr);
+    EXPECT_EQ(control->Run(), S_OK);
+    LONG code = 0;
+    EXPECT_EQ(events->WaitForCompletion(timeoutMs, &code), S_OK);
+    return code;
+  }
+
+  ComPtr<IGraphBuilder> graph;
+  ComPtr<IMediaControl> control;
+  ComPtr<IMediaEvent> events;
+
+ private:
+  IGraphBuilder* m_raw = nullptr;
+};

@@ -1,0 +1,92 @@
+#include <gtest/gtest.h>
+
+#include "graph_fixture.h"
+
+using namespace testfilters;
+
+namespace {
+
+std::vector<MediaType> FourStreams() {
+  return {TypeOf(kSubtypeA), TypeOf(kSubtypeB), TypeOf(kSubtypeA, MEDIATYPE_Audio), TypeOf(kSubtypeB, MEDIATYPE_Audio)};
+}
+
+// source (4 pins) -> pass-through per stream -> one sink with 4 inputs
+struct Chain {
+  TestSource* source;
+  TestSink* sink;
+};
+
+Chain Build(GraphTest& test, IGraphBuilder* graph, int samplesPerPin) {
+  Chain chain{};
+  chain.source = test.Add<TestSource>(MakeCom<TestSource>(FourStreams(), samplesPerPin), u"Source");
+  chain.sink = test.Add<TestSink>(MakeCom<TestSink>(4), u"Sink");
+  for (int i = 0; i < 4; ++i) {
+    auto* pass = test.Add<TestPassThrough>(MakeCom<TestPassThrough>(), u"Pass");
+    EXPECT_EQ(graph->ConnectDirect(chain.source->Output(i), pass->Input(), nullptr), S_OK);
+    EXPECT_EQ(graph->ConnectDirect(pass->Output(), chain.sink->Input(i), nullptr), S_OK);
+  }
+  return chain;
+}
+
+using StreamingTest = GraphTest;
+
+TEST_F(StreamingTest, HundredThousandSamplesOverFourStreamsArriveInOrder) {
+  const Chain chain = Build(*this, graph.Get(), 25'000);
+  EXPECT_EQ(RunToEnd(), EC_COMPLETE);
+  EXPECT_EQ(chain.sink->TotalReceived(), 100'000);
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(chain.sink->Received(i), 25'000);
+  EXPECT_TRUE(chain.sink->InOrder());
+  EXPECT_EQ(control->Stop(), S_OK);
+  EXPECT_EQ(g_liveFilters.load(), 6);
+  // TearDown: release, then every destructor must have run
+}
+
+TEST_F(StreamingTest, RepeatedRunStopCycles) {
+  const Chain chain = Build(*this, graph.Get(), 500);
+  for (int cycle = 0; cycle < 20; ++cycle) {
+    EXPECT_EQ(RunToEnd(), EC_COMPLETE) << "cycle " << cycle;
+    EXPECT_EQ(chain.sink->Received(3), 500);
+    EXPECT_EQ(control->Stop(), S_OK);
+  }
+  EXPECT_TRUE(chain.sink->InOrder());
+}
+
+TEST_F(StreamingTest, StopInTheMiddleOfARunDoesNotDeadlock) {
+  const Chain chain = Build(*this, graph.Get(), 100'000'000);
+  ComPtr<IMediaFilter> filter;
+  graph.As(filter);
+  filter->SetSyncSource(nullptr);
+  for (int cycle = 0; cycle < 10; ++cycle) {
+    ASSERT_EQ(control->Run(), S_OK);
+    while (chain.sink->Received(0) < 1000 * (cycle + 1)) std::this_thread::yield();
+    ASSERT_EQ(control->Stop(), S_OK);
+    LONG code = 0;
+    EXPECT_EQ(events->WaitForCompletion(0, &code), E_ABORT);
+  }
+  EXPECT_TRUE(chain.source->ThreadRan());
+}
+
+TEST_F(StreamingTest, FilterThatFailsToRunStopsTheOthers) {
+  const Chain chain = Build(*this, graph.Get(), 1000);
+  chain.sink->FailPause(HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(control->Run(), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
+  OAFilterState state = -1;
+  control->GetState(0, &state);
+  EXPECT_EQ(state, State_Stopped);
+  EXPECT_EQ(chain.source->State(), State_Stopped);
+  EXPECT_FALSE(chain.source->ThreadRan());  // sinks are asked first
+  EXPECT_EQ(control->Stop(), S_OK);
+  chain.sink->FailPause(S_OK);
+  EXPECT_EQ(RunToEnd(), EC_COMPLETE);
+  EXPECT_EQ(control->Stop(), S_OK);
+}
+
+TEST_F(StreamingTest, StopAfterAStreamingFailure) {
+  const Chain chain = Build(*this, graph.Get(), 100'000);
+  chain.sink->FailReceiveAt(5000, E_FAIL);
+  EXPECT_EQ(RunToEnd(), EC_ERRORABORT);
+  EXPECT_EQ(control->Stop(), S_OK);
+  EXPECT_EQ(chain.source->State(), State_Stopped);
+}
+
+}  // namespace
