@@ -1,0 +1,33 @@
+#include "platform/dshow/media/demux_filter.h"
+
+HRESULT DemuxFilter::GetCapabilities(DWORD* capabilities) {
+  if (!capabilities) return E_POINTER;
+  *capabilities = AM_SEEKING_CanGetCurrentPos | AM_SEEKING_CanGetDuration;
+  return S_OK;
+}
+
+HRESULT DemuxFilter::GetDuration(LONGLONG* duration) {
+  if (!duration) return E_POINTER;
+  std::lock_guard lock(m_filterLock);
+  if (!m_streamer.HasDemuxer()) return VFW_E_NOT_CONNECTED;
+  *duration = m_streamer.Duration();
+  return S_OK;
+}
+
+HRESULT DemuxFilter::GetCurrentPosition(LONGLONG* current) {
+  if (!current) return E_POINTER;
+  *current = m_streamer.CurrentPosition();
+  return S_OK;
+}
+
+HRESULT DemuxFilter::QueryExtraInterface(REFIID riid, void** ppv) {
+  if (OfferInterface<IMediaSeeking>(this, riid, ppv)) return S_OK;
+  return BaseFilter::QueryExtraInterface(riid, ppv);
+}
+
+HRESULT DemuxFilter::OnPause() { return m_streamer.Start(); }
+
+HRESULT DemuxFilter::OnStop() {
+  m_streamer.Stop();
+  return S_OK;
+}

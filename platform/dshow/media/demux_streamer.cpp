@@ -1,0 +1,157 @@
+#include "platform/dshow/media/demux_streamer.h"
+
+#include <map>
+
+#include "platform/dshow/core/media_sample.h"
+#include "platform/dshow/media/system_errors.h"
+
+namespace {
+
+constexpr AVRational kReferenceTimeBase{1, 10'000'000};
+
+std::u16string KindName(AVMediaType type) {
+  switch (type) {
+    case AVMEDIA_TYPE_VIDEO: return u"Video";
+    case AVMEDIA_TYPE_AUDIO: return u"Audio";
+    case AVMEDIA_TYPE_SUBTITLE: return u"Subtitle";
+    default: return u"Data";
+  }
+}
+
+// "Audio" for the first audio stream, "Audio 2" for the second, ...
+std::u16string PinName(AVMediaType type, std::map<AVMediaType, int>& seen) {
+  const int number = ++seen[type];
+  if (number == 1) return KindName(type);
+  std::u16string name = KindName(type) + u" ";
+  for (char digit : std::to_string(number)) name += static_cast<char16_t>(digit);
+  return name;
+}
+
+LONGLONG OrNoStreamTime(int64_t value) { return value == AV_NOPTS_VALUE ? NO_STREAM_TIME : value; }
+
+}  // namespace
+
+DemuxOutputPin::DemuxOutputPin(BaseFilter* filter, std::u16string name, ComPtr<StreamFormat> format)
+    : BaseOutputPin(filter, std::move(name)), m_format(std::move(format)) {}
+
+HRESULT DemuxOutputPin::CheckMediaType(const AM_MEDIA_TYPE& mt) {
+  const MediaType offered = CompressedMediaType(m_format.Get());
+  const bool same = mt.majortype == offered.majortype && mt.subtype == offered.subtype &&
+                    mt.formattype == offered.formattype && mt.pUnk == offered.pUnk;
+  return same ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+}
+
+HRESULT DemuxOutputPin::GetMediaType(int position, MediaType* mt) {
+  if (position < 0) return E_INVALIDARG;
+  if (position > 0) return VFW_S_NO_MORE_ITEMS;
+  *mt = CompressedMediaType(m_format.Get());
+  return S_OK;
+}
+
+DemuxStreamer::~DemuxStreamer() { Stop(); }
+
+void DemuxStreamer::Attach(std::unique_ptr<Demuxer> demuxer) {
+  Detach();
+  m_demuxer = std::move(demuxer);
+  std::map<AVMediaType, int> seen;
+  for (int i = 0; i < m_demuxer->StreamCount(); ++i) {
+    const AVStream& stream = m_demuxer->Stream(i);
+    auto format = StreamFormat::FromStream(stream, m_demuxer->Container());
+    m_pins.push_back(
+        std::make_unique<DemuxOutputPin>(m_filter, PinName(stream.codecpar->codec_type, seen), std::move(format)));
+  }
+}
+
+void DemuxStreamer::Detach() {
+  Stop();
+  for (auto& pin : m_pins) {
+    ComPtr<IPin> peer;
+    if (SUCCEEDED(pin->ConnectedTo(peer.ReleaseAndGetAddressOf())) && peer) {
+      peer->Disconnect();
+      pin->Disconnect();
+    }
+    m_retired.push_back(std::move(pin));
+  }
+  m_pins.clear();
+  m_demuxer.reset();
+}
+
+LONGLONG DemuxStreamer::Duration() const {
+  if (!m_demuxer || m_demuxer->Container()->durationUs == AV_NOPTS_VALUE) return 0;
+  return av_rescale_q(m_demuxer->Container()->durationUs, AV_TIME_BASE_Q, kReferenceTimeBase);
+}
+
+HRESULT DemuxStreamer::Start() {
+  if (!m_demuxer) return VFW_E_NOT_CONNECTED;
+  if (m_thread.joinable()) return S_OK;
+  m_stopRequested = false;
+  m_position = 0;
+  m_thread = std::thread([this] { Stream(); });
+  return S_OK;
+}
+
+void DemuxStreamer::Stop() {
+  if (!m_thread.joinable()) return;
+  m_stopRequested = true;
+  for (auto& pin : m_pins) {
+    if (pin->IsConnected()) pin->DeliverBeginFlush();
+  }
+  m_thread.join();
+  for (auto& pin : m_pins) {
+    if (pin->IsConnected()) pin->DeliverEndFlush();
+  }
+}
+
+// Streaming thread.
+void DemuxStreamer::Stream() {
+  AVPacket* packet = av_packet_alloc();
+  HRESULT hr = S_OK;
+  while (hr == S_OK && !m_stopRequested) hr = DeliverNext(packet);
+  av_packet_free(&packet);
+  // A stop request ends the run without end of stream; a refusal downstream
+  // still lets the other streams finish.
+  if (!m_stopRequested) DeliverEndOfStreamEverywhere();
+}
+
+// Streaming thread. A read error is reported here, where it happens; a
+// refusal downstream was reported by whoever refused.
+HRESULT DemuxStreamer::DeliverNext(AVPacket* packet) {
+  int index = 0;
+  const int err = m_demuxer->ReadPacket(packet, &index);
+  if (err == AVERROR_EOF) return S_FALSE;
+  if (err < 0) {
+    m_filter->NotifyEvent(EC_ERRORABORT, HResultFromAvError(err), 0);
+    return HResultFromAvError(err);
+  }
+  DemuxOutputPin* pin = m_pins[index].get();
+  if (!pin->IsConnected()) return S_OK;
+  ComPtr<IMediaSample> sample = MakeSample(packet, index);
+  const HRESULT hr = pin->Deliver(sample.Get());
+  if (FAILED(hr)) return hr;
+  REFERENCE_TIME start = 0, stop = 0;
+  if (SUCCEEDED(sample->GetTime(&start, &stop))) m_position = start;
+  return S_OK;
+}
+
+// Streaming thread. The sample owns the packet, so the payload is never
+// copied; the reference times count from the file's first timestamp.
+ComPtr<IMediaSample> DemuxStreamer::MakeSample(AVPacket* packet, int index) const {
+  std::shared_ptr<AVPacket> owner(av_packet_alloc(), [](AVPacket* p) { av_packet_free(&p); });
+  av_packet_move_ref(owner.get(), packet);
+  ComPtr<MediaSample> sample = MediaSample::Wrap(owner->data, owner->size, owner);
+  const AVRational timeBase = m_demuxer->Stream(index).time_base;
+  const int64_t firstTime = av_rescale_q(m_demuxer->StartTimeUs(), AV_TIME_BASE_Q, timeBase);
+  const int64_t shown = owner->pts != AV_NOPTS_VALUE ? owner->pts : owner->dts;
+  REFERENCE_TIME start = av_rescale_q(shown - firstTime, timeBase, kReferenceTimeBase);
+  REFERENCE_TIME stop = start + av_rescale_q(owner->duration, timeBase, kReferenceTimeBase);
+  sample->SetTime(&start, &stop);
+  sample->SetSyncPoint((owner->flags & AV_PKT_FLAG_KEY) ? TRUE : FALSE);
+  sample->SetStreamTimes(OrNoStreamTime(owner->pts), OrNoStreamTime(owner->dts), owner->duration);
+  return ComPtr<IMediaSample>(static_cast<IMediaSample*>(sample.Get()));
+}
+
+void DemuxStreamer::DeliverEndOfStreamEverywhere() {
+  for (auto& pin : m_pins) {
+    if (pin->IsConnected()) pin->DeliverEndOfStream();
+  }
+}

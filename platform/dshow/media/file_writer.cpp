@@ -1,0 +1,115 @@
+#include "platform/dshow/media/file_writer.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+#include "platform/dshow/core/media_sample.h"
+#include "platform/dshow/core/wide_text.h"
+#include "platform/dshow/media/system_errors.h"
+
+namespace {
+
+// -errno on failure; loops over short writes.
+int WriteAllAt(int fd, const BYTE* data, LONG size, int64_t offset) {
+  LONG done = 0;
+  while (done < size) {
+    const ssize_t wrote = ::pwrite(fd, data + done, size - done, offset + done);
+    if (wrote < 0 && errno == EINTR) continue;
+    if (wrote < 0) return -errno;
+    if (wrote == 0) return -ENOSPC;
+    done += static_cast<LONG>(wrote);
+  }
+  return 0;
+}
+
+}  // namespace
+
+FileWriterInputPin::FileWriterInputPin(FileWriter* writer) : BaseInputPin(writer, u"in"), m_writer(writer) {}
+
+HRESULT FileWriterInputPin::CheckMediaType(const AM_MEDIA_TYPE& mt) {
+  return mt.majortype == MEDIATYPE_Stream ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+}
+
+HRESULT FileWriterInputPin::OnReceive(IMediaSample* sample) { return m_writer->Write(sample); }
+
+HRESULT FileWriterInputPin::OnEndOfStream() {
+  m_writer->Finish();
+  return S_OK;
+}
+
+FileWriter::FileWriter() : BaseFilter(CLSID_FileWriter), m_input(this) {}
+
+FileWriter::~FileWriter() { CloseFile(); }
+
+HRESULT FileWriter::SetFileName(LPCWSTR fileName, const AM_MEDIA_TYPE* /*mt*/) {
+  if (!fileName) return E_POINTER;
+  std::lock_guard lock(m_filterLock);
+  if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
+  m_fileName = WideView(fileName);
+  return S_OK;
+}
+
+HRESULT FileWriter::GetCurFile(LPWSTR* fileName, AM_MEDIA_TYPE* mt) {
+  if (!fileName) return E_POINTER;
+  std::lock_guard lock(m_filterLock);
+  *fileName = nullptr;
+  if (mt) *mt = AM_MEDIA_TYPE{};
+  if (m_fileName.empty()) return E_FAIL;
+  *fileName = TaskMemWideCopy(m_fileName);
+  return *fileName ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT FileWriter::QueryExtraInterface(REFIID riid, void** ppv) {
+  if (OfferInterface<IFileSinkFilter>(this, riid, ppv)) return S_OK;
+  return BaseFilter::QueryExtraInterface(riid, ppv);
+}
+
+HRESULT FileWriter::OnPause() {
+  if (m_openedThisRun) return S_OK;  // Running → Paused keeps the file
+  if (m_fileName.empty()) return E_FAIL;
+  const int fd = ::open(WideToUtf8(m_fileName).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+  if (fd < 0) return errno == ENOENT ? HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND) : HResultFromErrno(errno);
+  std::lock_guard lock(m_fileLock);
+  m_fd = fd;
+  m_openedThisRun = true;
+  m_failed = false;
+  return S_OK;
+}
+
+HRESULT FileWriter::OnStop() {
+  CloseFile();
+  m_openedThisRun = false;
+  return S_OK;
+}
+
+// Streaming thread. The first failure is reported once, with the system's
+// code; every later sample is refused with the same code.
+HRESULT FileWriter::Write(IMediaSample* sample) {
+  REFERENCE_TIME offset = 0, end = 0;
+  if (FAILED(sample->GetTime(&offset, &end)) || offset < 0) return VFW_E_SAMPLE_TIME_NOT_SET;
+  BYTE* data = nullptr;
+  sample->GetPointer(&data);
+  std::lock_guard lock(m_fileLock);
+  if (m_fd < 0) return VFW_E_WRONG_STATE;
+  if (m_failed) return HRESULT_FROM_WIN32(ERROR_WRITE_FAULT);
+  const int err = WriteAllAt(m_fd, data, sample->GetActualDataLength(), offset);
+  if (err == 0) return S_OK;
+  m_failed = true;
+  const HRESULT hr = HResultFromErrno(-err);
+  NotifyEvent(EC_ERRORABORT, hr, 0);
+  return hr;
+}
+
+// Streaming thread: the stream is complete, so is the file.
+void FileWriter::Finish() {
+  CloseFile();
+  NotifyEvent(EC_COMPLETE, S_OK, 0);
+}
+
+void FileWriter::CloseFile() {
+  std::lock_guard lock(m_fileLock);
+  if (m_fd >= 0) ::close(m_fd);
+  m_fd = -1;
+}

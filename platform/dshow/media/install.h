@@ -1,0 +1,6 @@
+// Installs the media filters as COM classes and in the filter registry, with
+// the merits intelligent connection ranks them by. Idempotent; a test may
+// remove a class afterwards (CoUnregisterClass) to see the program cope.
+#pragma once
+
+void InstallMediaFilters();
