@@ -14,12 +14,18 @@ std::span<const int> ButtonsOf(UINT type) {
   static constexpr int kYesNo[] = {IDYES, IDNO};
   static constexpr int kRetryCancel[] = {IDRETRY, IDCANCEL};
   switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL: return kOkCancel;
-    case MB_ABORTRETRYIGNORE: return kAbortRetryIgnore;
-    case MB_YESNOCANCEL: return kYesNoCancel;
-    case MB_YESNO: return kYesNo;
-    case MB_RETRYCANCEL: return kRetryCancel;
-    default: return kOk;
+    case MB_OKCANCEL:
+      return kOkCancel;
+    case MB_ABORTRETRYIGNORE:
+      return kAbortRetryIgnore;
+    case MB_YESNOCANCEL:
+      return kYesNoCancel;
+    case MB_YESNO:
+      return kYesNo;
+    case MB_RETRYCANCEL:
+      return kRetryCancel;
+    default:
+      return kOk;
   }
 }
 

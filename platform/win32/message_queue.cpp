@@ -139,8 +139,10 @@ BOOL TranslateMessage(const MSG* msg) {
     case WM_KEYDOWN:
     case WM_KEYUP:
     case WM_SYSKEYDOWN:
-    case WM_SYSKEYUP: return TRUE;
-    default: return FALSE;
+    case WM_SYSKEYUP:
+      return TRUE;
+    default:
+      return FALSE;
   }
 }
 
@@ -171,4 +173,6 @@ BOOL IsWindow(HWND hwnd) {
   return TheRegistry().windows.count(hwnd) ? TRUE : FALSE;
 }
 
-MessagePumpHook SetMessagePumpHook(MessagePumpHook hook) { return std::exchange(t_pumpHook, std::move(hook)); }
+MessagePumpHook SetMessagePumpHook(MessagePumpHook hook) {
+  return std::exchange(t_pumpHook, std::move(hook));
+}

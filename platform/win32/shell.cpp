@@ -20,11 +20,15 @@ bool IsOpenVerb(const char* verb) {
 
 INT_PTR ShellErrorOf(int spawnError) {
   switch (spawnError) {
-    case ENOENT: return SE_ERR_FNF;
+    case ENOENT:
+      return SE_ERR_FNF;
     case EACCES:
-    case EPERM: return SE_ERR_ACCESSDENIED;
-    case ENOMEM: return SE_ERR_OOM;
-    default: return 0;
+    case EPERM:
+      return SE_ERR_ACCESSDENIED;
+    case ENOMEM:
+      return SE_ERR_OOM;
+    default:
+      return 0;
   }
 }
 

@@ -1,6 +1,7 @@
+#include "platform/win32/message_box.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/win32/message_box.h"
 #include "platform/win32/shell.h"
 
 namespace {

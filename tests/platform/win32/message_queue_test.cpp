@@ -1,9 +1,9 @@
+#include "platform/win32/message_queue.h"
+
 #include <gtest/gtest.h>
 
 #include <thread>
 #include <vector>
-
-#include "platform/win32/message_queue.h"
 
 namespace {
 

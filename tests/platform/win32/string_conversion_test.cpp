@@ -1,10 +1,10 @@
+#include "platform/win32/string_conversion.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 #include <string>
 #include <thread>
-
-#include "platform/win32/string_conversion.h"
 
 namespace {
 

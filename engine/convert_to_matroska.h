@@ -1,0 +1,18 @@
+// The whole conversion: one source video rewrapped into one Matroska file
+// without decoding or encoding any stream.
+#pragma once
+
+#include "platform/com/hresult.h"
+
+// The page that tells users how to install the Matroska multiplexer, opened
+// when it cannot be created.
+inline constexpr char kMatroskaSupportPageUrl[] = "https://corvane.app/mkv-support";
+
+// Builds the playback graph for `sourcePath`, strips it behind the splitter,
+// connects the splitter's streams to the Matroska multiplexer writing
+// `outputPath`, runs it without a clock and waits, keeping the thread's
+// windows alive. Failures are shown as they happen. Returns the result of
+// stopping the graph after a clean run, S_FALSE when the graph has no source
+// filter, otherwise the failure. The caller's thread has initialised COM as a
+// single-threaded apartment; both paths are UTF-8.
+HRESULT ConvertToMatroska(const char* sourcePath, const char* outputPath);

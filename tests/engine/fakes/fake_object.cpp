@@ -1,0 +1,20 @@
+#include "tests/engine/fakes/fake_object.h"
+
+int& LiveFakeObjects() {
+  static int live = 0;
+  return live;
+}
+
+std::vector<std::string>& CallLog() {
+  static std::vector<std::string> log;
+  return log;
+}
+
+void LogCall(std::string entry) { CallLog().push_back(std::move(entry)); }
+
+// The fakes only ever see ASCII names and paths.
+std::string Narrow(const WCHAR* text) {
+  std::string narrow;
+  for (; text && *text; ++text) narrow += static_cast<char>(*text);
+  return narrow;
+}
