@@ -20,14 +20,11 @@ std::vector<std::pair<std::string, std::string>> MetadataPairs(const AVDictionar
   return pairs;
 }
 
-// Streams Matroska can carry and a rewrap can copy: a known codec that the
-// muxer has a codec id for.
+// Streams a rewrap can copy: a known codec that Matroska can carry (cover
+// pictures are attachments there, not streams).
 bool IsOffered(const AVStream& stream) {
-  const AVCodecParameters& params = *stream.codecpar;
-  if (params.codec_id == AV_CODEC_ID_NONE) return false;
   if (stream.disposition & AV_DISPOSITION_ATTACHED_PIC) return false;
-  const AVOutputFormat* matroska = av_guess_format("matroska", nullptr, nullptr);
-  return avformat_query_codec(matroska, params.codec_id, FF_COMPLIANCE_NORMAL) == 1;
+  return MatroskaCanCarry(stream.codecpar->codec_id);
 }
 
 }  // namespace

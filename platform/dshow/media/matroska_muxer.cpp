@@ -53,14 +53,13 @@ AVPacket* PacketFromSample(IMediaSample* sample) {
 MuxInputPin::MuxInputPin(MatroskaMuxer* muxer, std::u16string name)
     : BaseInputPin(muxer, std::move(name)), m_muxer(muxer) {}
 
-// Matroska's own codec table decides what it can carry.
+// libavformat's Matroska muxer decides what it can carry.
 HRESULT MuxInputPin::CheckMediaType(const AM_MEDIA_TYPE& mt) {
   const ComPtr<StreamFormat> format = StreamFormatOf(mt);
   if (!format) return VFW_E_TYPE_NOT_ACCEPTED;
   const AVCodecID codec = CodecForSubtype(mt.subtype);
   if (codec == AV_CODEC_ID_NONE || codec != format->Params().codec_id) return VFW_E_TYPE_NOT_ACCEPTED;
-  const AVOutputFormat* matroska = av_guess_format("matroska", nullptr, nullptr);
-  return avformat_query_codec(matroska, codec, FF_COMPLIANCE_NORMAL) == 1 ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
+  return MatroskaCanCarry(codec) ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
 }
 
 HRESULT MuxInputPin::CompleteConnect(IPin* /*peer*/) {

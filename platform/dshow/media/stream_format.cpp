@@ -40,6 +40,19 @@ GUID MajorTypeForCodecType(AVMediaType type) {
   }
 }
 
+bool MatroskaCanCarry(AVCodecID codec) {
+  if (codec == AV_CODEC_ID_NONE) return false;
+  const AVOutputFormat* matroska = av_guess_format("matroska", nullptr, nullptr);
+  if (avformat_query_codec(matroska, codec, FF_COMPLIANCE_NORMAL) == 1) return true;
+  const AVCodecTag* const video[] = {avformat_get_riff_video_tags(), nullptr};
+  const AVCodecTag* const audio[] = {avformat_get_riff_audio_tags(), nullptr};
+  switch (avcodec_get_type(codec)) {
+    case AVMEDIA_TYPE_VIDEO: return av_codec_get_tag(video, codec) != 0;
+    case AVMEDIA_TYPE_AUDIO: return av_codec_get_tag(audio, codec) != 0;
+    default: return false;
+  }
+}
+
 StreamFormat::StreamFormat(const AVCodecParameters& params, AVRational timeBase)
     : m_params(avcodec_parameters_alloc()), m_timeBase(timeBase) {
   avcodec_parameters_copy(m_params, &params);
@@ -64,12 +77,12 @@ ComPtr<StreamFormat> StreamFormat::FromStream(const AVStream& stream,
 HRESULT StreamFormat::QueryInterface(REFIID riid, void** ppv) {
   if (!ppv) return E_POINTER;
   *ppv = nullptr;
-  if (riid == IUnknown::iid || riid == iid) {
-    AddRef();
-    *ppv = static_cast<IUnknown*>(this);
-    return S_OK;
-  }
-  return E_NOINTERFACE;
+  if (OfferInterface<IUnknown>(this, riid, ppv)) return S_OK;
+  if (riid != iid) return E_NOINTERFACE;
+  // Handed out as the object itself, for ComPtr<StreamFormat>.
+  AddRef();
+  *ppv = this;
+  return S_OK;
 }
 
 ComPtr<StreamFormat> StreamFormatOf(const AM_MEDIA_TYPE& mt) {

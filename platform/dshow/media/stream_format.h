@@ -35,6 +35,10 @@ GUID SubtypeForCodec(AVCodecID codec);
 // AV_CODEC_ID_NONE for a subtype that names no codec.
 AVCodecID CodecForSubtype(const GUID& subtype);
 GUID MajorTypeForCodecType(AVMediaType type);
+// Whether libavformat's Matroska muxer can write this codec: its own codec
+// table, or the Windows video/audio tags it stores as V_MS/VFW/FOURCC and
+// A_MS/ACM.
+bool MatroskaCanCarry(AVCodecID codec);
 
 // The container around the streams: kept by a rewrap. Every stream of one
 // source shares the same object; the multiplexer takes it from the first

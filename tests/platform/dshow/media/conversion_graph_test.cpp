@@ -1,0 +1,43 @@
+// The conversion graph on real files: File Source (or the self-splitting
+// source) → splitter → Matroska muxer → File writer, run with no clock,
+// writes a Matroska file that keeps every packet.
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include "platform/com/com_runtime.h"
+#include "tests/platform/dshow/media/graph_harness.h"
+#include "tests/platform/dshow/media/output_checks.h"
+#include "tests/support/media_fixtures.h"
+
+namespace fs = std::filesystem;
+using namespace media_test;
+
+namespace {
+
+class ConversionGraphTest : public MediaGraphTest, public ::testing::WithParamInterface<std::string> {};
+
+TEST_P(ConversionGraphTest, WritesAFaithfulMatroskaFile) {
+  const FixtureSpec& spec = FixtureNamed(GetParam());
+  const fs::path source = FixturePath(spec);
+  ASSERT_FALSE(source.empty());
+  const fs::path output = ScratchDir("conversion_" + spec.name) / "out.mkv";
+  ConversionGraph built;
+  ASSERT_EQ(BuildConversion(source, output, &built), S_OK);
+  EXPECT_EQ(built.connectedStreams, spec.videoStreams + spec.audioStreams + spec.subtitleStreams);
+  const RunOutcome outcome = RunToCompletion(built.graph.Get());
+  ASSERT_EQ(outcome.runResult, S_OK);
+  ASSERT_EQ(outcome.eventCode, EC_COMPLETE) << std::hex << outcome.eventParam;
+  EXPECT_EQ(outcome.stopResult, S_OK);
+  ExpectFaithfulRewrap(spec, source, output);
+}
+
+std::vector<std::string> AllFixtureNames() {
+  std::vector<std::string> names;
+  for (const FixtureSpec& spec : GoodFixtures()) names.push_back(spec.name);
+  return names;
+}
+
+INSTANTIATE_TEST_SUITE_P(Fixtures, ConversionGraphTest, ::testing::ValuesIn(AllFixtureNames()),
+                         [](const auto& info) { return info.param; });
+
+}  // namespace

@@ -1,0 +1,51 @@
+// Building and running real graphs of the media filters in tests.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "platform/com/com_ptr.h"
+#include "platform/dshow/core/dshow.h"
+#include "platform/dshow/core/graph_pins.h"
+
+// COM initialised and the media filters installed for every test.
+class MediaGraphTest : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+};
+
+std::u16string Wide(const std::filesystem::path& path);
+ComPtr<IGraphBuilder> MakeGraph();
+ComPtr<IBaseFilter> MakeFilter(REFCLSID clsid);
+// The first unconnected pin of that direction, or null.
+ComPtr<IPin> FreePin(IBaseFilter* filter, PIN_DIRECTION direction);
+std::vector<ComPtr<IBaseFilter>> FiltersOf(IGraphBuilder* graph);
+CLSID ClassOf(IBaseFilter* filter);
+ComPtr<IBaseFilter> FilterOfClass(IGraphBuilder* graph, REFCLSID clsid);
+int CountOfClass(IGraphBuilder* graph, REFCLSID clsid);
+
+struct ConversionGraph {
+  ComPtr<IGraphBuilder> graph;
+  ComPtr<IBaseFilter> source;
+  ComPtr<IBaseFilter> splitter;  // the source itself when it splits by itself
+  ComPtr<IBaseFilter> muxer;
+  ComPtr<IBaseFilter> writer;
+  int connectedStreams = 0;
+};
+// source → splitter → Matroska muxer → File writer, with no clock, the way the
+// conversion builds it. Failures are reported to the running test.
+HRESULT BuildConversion(const std::filesystem::path& source, const std::filesystem::path& output,
+                        ConversionGraph* built);
+
+struct RunOutcome {
+  HRESULT runResult = E_FAIL;
+  LONG eventCode = 0;      // 0 when nothing ended the run in time
+  LONG_PTR eventParam = 0;  // EC_ERRORABORT's HRESULT
+  HRESULT stopResult = E_FAIL;
+};
+// Run, wait for the end of the run (at most `timeoutMs`), Stop.
+RunOutcome RunToCompletion(IGraphBuilder* graph, LONG timeoutMs = 60000);
