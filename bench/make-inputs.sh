@@ -18,7 +18,7 @@ make_bytes_heavy() {
     -f lavfi -i "sine=frequency=440:sample_rate=48000" \
     -t 150 -map 0:v -map 1:a \
     -c:v libx264 -preset ultrafast -qp 18 -g 60 -pix_fmt yuv420p \
-    -c:a aac -b:a 192k -ac 2 -movflags +faststart "$out.part"
+    -c:a aac -b:a 192k -ac 2 -movflags +faststart -f mp4 "$out.part"
   mv "$out.part" "$out"
 }
 
@@ -33,7 +33,7 @@ make_packet_heavy() {
     -t 1260 -map 0:v -map 1:a -map 2:a \
     -c:v libx264 -preset ultrafast -g 30 -pix_fmt yuv420p \
     -c:a aac -b:a 64k -ac 2 \
-    -metadata:s:a:0 language=eng -metadata:s:a:1 language=fra "$out.part"
+    -metadata:s:a:0 language=eng -metadata:s:a:1 language=fra -f mp4 "$out.part"
   mv "$out.part" "$out"
 }
 
