@@ -1,0 +1,145 @@
+// What users meet when things go wrong: bad or missing inputs, outputs that
+// cannot be written, a full disk, a multiplexer that is not installed. No
+// crash, no hang, and the codes Windows would give.
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "platform/com/com_runtime.h"
+#include "platform/dshow/media/install.h"
+#include "tests/platform/dshow/media/graph_harness.h"
+#include "tests/platform/dshow/media/output_checks.h"
+#include "tests/support/media_checks.h"
+#include "tests/support/media_fixtures.h"
+
+namespace fs = std::filesystem;
+using namespace media_test;
+
+namespace {
+
+using FailurePathsTest = MediaGraphTest;
+
+TEST_F(FailurePathsTest, RenderFileRefusesWhatIsNotMedia) {
+  for (const fs::path& bad : {EmptyFile(), RandomBytesFile()}) {
+    ComPtr<IGraphBuilder> graph = MakeGraph();
+    const HRESULT hr = graph->RenderFile(Wide(bad).c_str(), nullptr);
+    EXPECT_TRUE(hr == VFW_E_UNSUPPORTED_STREAM || hr == VFW_E_CANNOT_RENDER) << bad << std::hex << " 0x" << hr;
+    EXPECT_TRUE(FiltersOf(graph.Get()).empty());
+  }
+}
+
+TEST_F(FailurePathsTest, MissingFilesAndFoldersGiveTheSystemCodes) {
+  const fs::path dir = ScratchDir("missing_files");
+  struct Case {
+    fs::path path;
+    HRESULT expected;
+  };
+  for (const Case& c : {Case{MissingFile(), HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND)},
+                        Case{dir / "missing.mp4", HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)},
+                        Case{dir / "missing.wmv", HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)},
+                        Case{dir, HRESULT_FROM_WIN32(ERROR_DIRECTORY)}}) {
+    ComPtr<IGraphBuilder> graph = MakeGraph();
+    EXPECT_EQ(graph->RenderFile(Wide(c.path).c_str(), nullptr), c.expected) << c.path;
+  }
+}
+
+// Cut off halfway: the splitter ends cleanly where the data ends and the
+// output is a valid, shorter Matroska file.
+TEST_F(FailurePathsTest, TruncatedFileConvertsWhatIsThere) {
+  const fs::path output = ScratchDir("truncated") / "out.mkv";
+  ConversionGraph built;
+  ASSERT_EQ(BuildConversion(TruncatedMp4(), output, &built), S_OK);
+  const RunOutcome outcome = RunToCompletion(built.graph.Get());
+  ASSERT_EQ(outcome.runResult, S_OK);
+  EXPECT_EQ(outcome.eventCode, EC_COMPLETE);
+  const MkvSummary mkv = InspectMatroska(output);
+  EXPECT_TRUE(mkv.readCleanly) << mkv.errors;
+  EXPECT_EQ(mkv.trackCount, 2);
+  EXPECT_FALSE(PacketHashes(output).empty());
+}
+
+TEST_F(FailurePathsTest, PathsWithSpacesAndNonAsciiLettersWork) {
+  const fs::path source = UnicodePathCopy();
+  const fs::path output = ScratchDir("unicode") / "Ausgabe – été 映像.mkv";
+  ConversionGraph built;
+  ASSERT_EQ(BuildConversion(source, output, &built), S_OK);
+  ComPtr<IFileSourceFilter> loaded;
+  ASSERT_EQ(built.source.As(loaded), S_OK);
+  LPWSTR name = nullptr;
+  ASSERT_EQ(loaded->GetCurFile(&name, nullptr), S_OK);
+  EXPECT_EQ(std::u16string(name), Wide(source));
+  CoTaskMemFree(name);
+  EXPECT_EQ(RunToCompletion(built.graph.Get()).eventCode, EC_COMPLETE);
+  ExpectFaithfulRewrap(FixtureNamed("mp4"), source, output);
+}
+
+TEST_F(FailurePathsTest, OutputIntoAMissingFolderFailsRun) {
+  const fs::path output = ScratchDir("missing_output") / "no such folder" / "out.mkv";
+  ConversionGraph built;
+  ASSERT_EQ(BuildConversion(FixturePath(FixtureNamed("avi")), output, &built), S_OK);
+  const RunOutcome outcome = RunToCompletion(built.graph.Get(), 2000);
+  EXPECT_EQ(outcome.runResult, HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND));
+  EXPECT_FALSE(fs::exists(output));
+}
+
+// A scratch file system of our own; needs root (CI and the development
+// machines run as root). Unmounted when the test ends.
+class ScratchMount {
+ public:
+  ScratchMount(const fs::path& where, const std::string& options) : m_where(where) {
+    fs::create_directories(where);
+    m_mounted = ::mount("corvane-test", where.c_str(), "tmpfs", 0, options.c_str()) == 0;
+  }
+  ~ScratchMount() {
+    if (m_mounted) ::umount(m_where.c_str());
+  }
+  bool Mounted() const { return m_mounted; }
+  void MakeReadOnly() {
+    if (m_mounted) ::mount("corvane-test", m_where.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr);
+  }
+
+ private:
+  fs::path m_where;
+  bool m_mounted = false;
+};
+
+TEST_F(FailurePathsTest, UnwritableFolderFailsRunWithAccessDenied) {
+  const fs::path folder = ScratchDir("read_only") / "mount";
+  ScratchMount mount(folder, "size=1m");
+  if (!mount.Mounted()) {
+    // Without root, a folder without write permission does the same.
+    fs::permissions(folder, fs::perms::owner_read | fs::perms::owner_exec);
+  }
+  mount.MakeReadOnly();
+  ConversionGraph built;
+  ASSERT_EQ(BuildConversion(FixturePath(FixtureNamed("avi")), folder / "out.mkv", &built), S_OK);
+  EXPECT_EQ(RunToCompletion(built.graph.Get(), 2000).runResult, HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
+  if (!mount.Mounted()) fs::permissions(folder, fs::perms::owner_all);
+}
+
+TEST_F(FailurePathsTest, FullDiskAbortsTheRunWithDiskFull) {
+  const fs::path folder = ScratchDir("full_disk") / "mount";
+  ScratchMount mount(folder, "size=64k");
+  if (!mount.Mounted()) GTEST_SKIP() << "mounting a small tmpfs needs root";
+  ConversionGraph built;
+  ASSERT_EQ(BuildConversion(FixturePath(FixtureNamed("mp4")), folder / "out.mkv", &built), S_OK);
+  const RunOutcome outcome = RunToCompletion(built.graph.Get(), 20000);
+  EXPECT_EQ(outcome.runResult, S_OK);
+  EXPECT_EQ(outcome.eventCode, EC_ERRORABORT);
+  EXPECT_EQ(static_cast<HRESULT>(outcome.eventParam), HRESULT_FROM_WIN32(ERROR_DISK_FULL));
+  EXPECT_EQ(outcome.stopResult, S_OK);
+}
+
+TEST_F(FailurePathsTest, AbsentMultiplexerCannotBeCreated) {
+  CoUnregisterClass(CLSID_MatroskaMuxer);
+  ComPtr<IBaseFilter> muxer;
+  EXPECT_EQ(CoCreateInstance(CLSID_MatroskaMuxer, nullptr, CLSCTX_INPROC_SERVER,
+                             IID_PPV_ARGS(muxer.ReleaseAndGetAddressOf())),
+            REGDB_E_CLASSNOTREG);
+  InstallMediaFilters();
+  EXPECT_TRUE(MakeFilter(CLSID_MatroskaMuxer));
+}
+
+}  // namespace
