@@ -63,6 +63,23 @@ TEST_F(ConversionTest, ReaderAndSplitterSourceIsStrippedAndRewiredToTheMultiplex
   EXPECT_EQ(graph->freedEvents, 1);
 }
 
+TEST_F(ConversionTest, EverythingIsReleasedAfterTheRunInTheAgreedOrder) {
+  InstallAll();
+  RenderThroughSplitter(1);
+  graph->logReleasesAfterStop = true;
+
+  EXPECT_EQ(Convert(), S_OK);
+
+  EXPECT_THAT(LoggedCalls({"Release "}),
+              ElementsAre("Release graph",  // the event queue, read after the stop
+                          "Release graph",  // video window control
+                          "Release Splitter", "Release Reader",
+                          "Release graph",       // media control
+                          "Release MkvMux",      // interleaving control
+                          "Release FileWriter",  // file sink
+                          "Release FileWriter", "Release MkvMux", "Release graph"));
+}
+
 TEST_F(ConversionTest, SourceThatSplitsByItselfFeedsTheMultiplexerWithoutASplitterLookup) {
   InstallAll();
   RenderSelfSplittingSource(2);

@@ -69,7 +69,12 @@ void FakeFilter::InputConnected() {
 }
 
 HRESULT FakeFilter::EnumPins(IEnumPins** out) {
-  if (FAILED(enumPinsResult)) return enumPinsResult;
+  HRESULT result = enumPinsResult;
+  if (!nextEnumPinsResults.empty()) {
+    result = nextEnumPinsResults.front();
+    nextEnumPinsResults.pop_front();
+  }
+  if (FAILED(result)) return result;
   std::vector<ComPtr<IPin>> pins;
   for (const auto& pin : m_pins) pins.emplace_back(pin.Get());
   *out = new FakeEnum<IEnumPins, IPin>(std::move(pins));

@@ -2,6 +2,7 @@
 // as DirectShow pins do; the fake graph breaks those links when it goes.
 #pragma once
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,7 +60,11 @@ class FakePin : public FakeObject, public IPin {
 class FakeFilter : public FakeObject, public IBaseFilter, public IFileSinkFilter, public IConfigInterleaving {
  public:
   explicit FakeFilter(std::string name) : m_name(std::move(name)) {}
-  COM_REFCOUNTED
+  ULONG AddRef() override { return AddRefImpl(); }
+  ULONG Release() override {
+    if (LogReleases()) LogCall("Release " + m_name);
+    return ReleaseImpl();
+  }
   HRESULT QueryInterface(REFIID riid, void** ppv) override;
 
   FakePin* AddPin(PIN_DIRECTION direction);
@@ -73,6 +78,7 @@ class FakeFilter : public FakeObject, public IBaseFilter, public IFileSinkFilter
   bool hasInterleaving = false;
   bool addsInputPinWhenConnected = false;  // a multiplexer that always has a free input
   HRESULT enumPinsResult = S_OK;
+  std::deque<HRESULT> nextEnumPinsResults;  // answered first, one per call
   HRESULT queryFilterInfoResult = S_OK;
   HRESULT setFileNameResult = S_OK;
 

@@ -136,6 +136,7 @@ HRESULT FakeGraph::Run() {
 
 HRESULT FakeGraph::Stop() {
   LogCall("Stop");
+  if (logReleasesAfterStop) LogReleases() = true;
   return stopResult;
 }
 

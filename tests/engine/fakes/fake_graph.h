@@ -30,7 +30,11 @@ class FakeGraph : public FakeObject,
  public:
   FakeGraph() = default;
   ~FakeGraph() override;
-  COM_REFCOUNTED
+  ULONG AddRef() override { return AddRefImpl(); }
+  ULONG Release() override {
+    if (LogReleases()) LogCall("Release graph");
+    return ReleaseImpl();
+  }
   HRESULT QueryInterface(REFIID riid, void** ppv) override;
 
   // Adds a filter as if the graph had picked it while rendering.
@@ -54,6 +58,7 @@ class FakeGraph : public FakeObject,
   std::function<void(int wait)> duringWait;   // runs inside each WaitForCompletion
   FakeEvent ending{EC_COMPLETE, 0, 0};        // queued when Run succeeds
   std::vector<FakeEvent> eventsBeforeEnding;  // queued before it
+  bool logReleasesAfterStop = false;
 
   // What the engine did.
   std::string renderedFile;
