@@ -11,4 +11,4 @@
 // and a duration within 1 ms of `ffmpeg -c copy`'s (or of the source's when
 // ffmpeg refuses).
 void ExpectFaithfulRewrap(const media_test::FixtureSpec& spec, const std::filesystem::path& source,
-                          const std::filesystem::path& output);
+                          const std::filesystem::path& output, double durationTolerance = 0.001);

@@ -1,0 +1,122 @@
+// What the individual filters promise the graph and the program: which types
+// the multiplexer takes, its free input, interleaving modes, the File
+// writer's name, the splitter's progress.
+#include "platform/com/com_runtime.h"
+#include "platform/dshow/media/splitter.h"
+#include "platform/dshow/media/stream_format.h"
+#include "tests/platform/dshow/media/graph_harness.h"
+#include "tests/platform/dshow/media/output_checks.h"
+#include "tests/support/media_fixtures.h"
+
+namespace fs = std::filesystem;
+using namespace media_test;
+
+namespace {
+
+using FilterContractTest = MediaGraphTest;
+
+MediaType TypeFor(AVCodecID codec, AVMediaType kind, bool withFormatObject) {
+  AVCodecParameters* params = avcodec_parameters_alloc();
+  params->codec_type = kind;
+  params->codec_id = codec;
+  ComPtr<StreamFormat> format = StreamFormat::Create(*params, AVRational{1, 1000});
+  avcodec_parameters_free(&params);
+  MediaType mt = CompressedMediaType(format.Get());
+  if (!withFormatObject) mt.SetFormatObject(nullptr);
+  return mt;
+}
+
+TEST_F(FilterContractTest, MultiplexerTakesOnlyWhatMatroskaCarriesWithCodecParameters) {
+  const ComPtr<IBaseFilter> muxer = MakeFilter(CLSID_MatroskaMuxer);
+  ASSERT_TRUE(muxer);
+  const ComPtr<IPin> input = FreePin(muxer.Get(), PINDIR_INPUT);
+  ASSERT_TRUE(input);
+  auto accepts = [&](AVCodecID codec, AVMediaType kind, bool withFormatObject) {
+    const MediaType mt = TypeFor(codec, kind, withFormatObject);
+    return input->QueryAccept(&mt);
+  };
+  EXPECT_EQ(accepts(AV_CODEC_ID_H264, AVMEDIA_TYPE_VIDEO, true), S_OK);
+  EXPECT_EQ(accepts(AV_CODEC_ID_WMV2, AVMEDIA_TYPE_VIDEO, true), S_OK);
+  EXPECT_EQ(accepts(AV_CODEC_ID_H264, AVMEDIA_TYPE_VIDEO, false), S_FALSE);
+  EXPECT_EQ(accepts(AV_CODEC_ID_MOV_TEXT, AVMEDIA_TYPE_SUBTITLE, true), S_FALSE);
+  EXPECT_EQ(accepts(AV_CODEC_ID_BIN_DATA, AVMEDIA_TYPE_DATA, true), S_FALSE);
+  const MediaType stream(MEDIATYPE_Stream, MEDIASUBTYPE_None);
+  EXPECT_EQ(input->QueryAccept(&stream), S_FALSE);
+}
+
+TEST_F(FilterContractTest, MultiplexerKeepsOneInputFreeAndConnectsToTheWriterWithoutAType) {
+  ConversionGraph built;
+  const fs::path output = ScratchDir("free_input") / "out.mkv";
+  ASSERT_EQ(BuildConversion(FixturePath(FixtureNamed("two_audio")), output, &built), S_OK);
+  EXPECT_EQ(built.connectedStreams, 3);
+  EXPECT_EQ(PinsOf(built.muxer.Get(), PINDIR_INPUT, false).size(), 4u);
+  EXPECT_EQ(PinsOf(built.muxer.Get(), PINDIR_INPUT, true).size(), 1u);
+  AM_MEDIA_TYPE written{};
+  ASSERT_EQ(PinsOf(built.writer.Get(), PINDIR_INPUT, false)[0]->ConnectionMediaType(&written), S_OK);
+  EXPECT_EQ(written.majortype, MEDIATYPE_Stream);
+  EXPECT_EQ(written.subtype, MEDIASUBTYPE_Matroska);
+  FreeMediaType(written);
+}
+
+// Without full interleaving packets go to the muxer as they come; the file
+// must be just as complete. Written as they come, the AAC encoder delay
+// (audio starting 21 ms before the video) cannot be shifted away as the
+// interleaving muxer does, so the duration may differ by that lead.
+TEST_F(FilterContractTest, InterleavingModesBothWriteEveryPacket) {
+  for (InterleavingMode mode : {INTERLEAVE_FULL, INTERLEAVE_NONE}) {
+    SCOPED_TRACE(mode);
+    ConversionGraph built;
+    const fs::path output = ScratchDir("interleave_" + std::to_string(mode)) / "out.mkv";
+    const FixtureSpec& spec = FixtureNamed("two_audio");
+    ASSERT_EQ(BuildConversion(FixturePath(spec), output, &built), S_OK);
+    ComPtr<IConfigInterleaving> interleaving;
+    ASSERT_EQ(built.muxer.As(interleaving), S_OK);
+    InterleavingMode current = INTERLEAVE_NONE;
+    ASSERT_EQ(interleaving->get_Mode(&current), S_OK);
+    EXPECT_EQ(current, INTERLEAVE_FULL);
+    ASSERT_EQ(interleaving->put_Mode(mode), S_OK);
+    EXPECT_EQ(RunToCompletion(built.graph.Get()).eventCode, EC_COMPLETE);
+    ExpectFaithfulRewrap(spec, FixturePath(spec), output, mode == INTERLEAVE_FULL ? 0.001 : 0.025);
+  }
+}
+
+TEST_F(FilterContractTest, FileWriterHandsOutACopyOfItsName) {
+  const ComPtr<IBaseFilter> writer = MakeFilter(CLSID_FileWriter);
+  ComPtr<IFileSinkFilter> sink;
+  ASSERT_EQ(writer.As(sink), S_OK);
+  LPWSTR name = nullptr;
+  EXPECT_TRUE(FAILED(sink->GetCurFile(&name, nullptr)));
+  ASSERT_EQ(sink->SetFileName(u"/tmp/Vidéo clip.mkv", nullptr), S_OK);
+  ASSERT_EQ(sink->GetCurFile(&name, nullptr), S_OK);
+  EXPECT_EQ(std::u16string(name), u"/tmp/Vidéo clip.mkv");
+  CoTaskMemFree(name);
+}
+
+TEST_F(FilterContractTest, SplitterReportsDurationAndProgress) {
+  ConversionGraph built;
+  ASSERT_EQ(BuildConversion(FixturePath(FixtureNamed("mp4")), ScratchDir("progress") / "out.mkv", &built), S_OK);
+  ComPtr<IMediaSeeking> seeking;
+  ASSERT_EQ(built.splitter.As(seeking), S_OK);
+  LONGLONG duration = 0, position = -1;
+  ASSERT_EQ(seeking->GetDuration(&duration), S_OK);
+  EXPECT_NEAR(duration / 1e7, 2.0, 0.1);
+  ASSERT_EQ(seeking->GetCurrentPosition(&position), S_OK);
+  EXPECT_EQ(position, 0);
+  EXPECT_EQ(RunToCompletion(built.graph.Get()).eventCode, EC_COMPLETE);
+  ASSERT_EQ(seeking->GetCurrentPosition(&position), S_OK);
+  EXPECT_GT(position / 1e7, 1.5);
+}
+
+TEST_F(FilterContractTest, SplitterRefusesBytesLibavformatDoesNotRecognise) {
+  ComPtr<IGraphBuilder> graph = MakeGraph();
+  ComPtr<IBaseFilter> source;
+  ASSERT_EQ(graph->AddSourceFilter(Wide(RandomBytesFile()).c_str(), u"Source", source.ReleaseAndGetAddressOf()), S_OK);
+  const ComPtr<IBaseFilter> splitter = MakeFilter(CLSID_CorvaneSplitter);
+  ASSERT_EQ(graph->AddFilter(splitter.Get(), u"Splitter"), S_OK);
+  EXPECT_EQ(graph->ConnectDirect(FreePin(source.Get(), PINDIR_OUTPUT).Get(),
+                                 FreePin(splitter.Get(), PINDIR_INPUT).Get(), nullptr),
+            VFW_E_TYPE_NOT_ACCEPTED);
+  EXPECT_TRUE(PinsOf(splitter.Get(), PINDIR_OUTPUT, false).empty());
+}
+
+}  // namespace
