@@ -16,8 +16,8 @@ make_bytes_heavy() {
   ffmpeg -v error -y \
     -f lavfi -i "testsrc2=size=1920x1080:rate=30,noise=alls=30:allf=t" \
     -f lavfi -i "sine=frequency=440:sample_rate=48000" \
-    -t 150 -map 0:v -map 1:a \
-    -c:v libx264 -preset ultrafast -qp 18 -g 60 -pix_fmt yuv420p \
+    -t 60 -map 0:v -map 1:a \
+    -c:v libx264 -preset ultrafast -qp 32 -g 60 -pix_fmt yuv420p \
     -c:a aac -b:a 192k -ac 2 -movflags +faststart -f mp4 "$out.part"
   mv "$out.part" "$out"
 }
