@@ -335,6 +335,8 @@ struct BrokenStep {
   HRESULT result;
 };
 
+void PrintTo(const BrokenStep& step, std::ostream* out) { *out << step.name; }
+
 class BrokenStepTest : public ConversionTest, public ::testing::WithParamInterface<BrokenStep> {};
 
 TEST_P(BrokenStepTest, IsReportedInOrderAndEndsTheConversionWithoutRunning) {

@@ -1,0 +1,130 @@
+// The conversion on real files: the real graph, the FFmpeg-backed filters and
+// fixtures made with ffmpeg, the output checked with ffprobe and MKVToolNix.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "engine/convert_to_matroska.h"
+#include "platform/com/com_runtime.h"
+#include "platform/dshow/core/dshow.h"
+#include "platform/dshow/media/install.h"
+#include "tests/engine/fakes/recording_backends.h"
+#include "tests/support/media_checks.h"
+#include "tests/support/media_fixtures.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace media_test;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+class RealConversion : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
+    InstallMediaFilters();
+  }
+  void TearDown() override {
+    InstallMediaFilters();  // puts back what a test took away
+    CoUninitialize();
+  }
+  HRESULT Convert(const fs::path& source, const fs::path& output) {
+    testing::internal::CaptureStdout();
+    const HRESULT hr = ConvertToMatroska(source.c_str(), output.c_str());
+    printed = testing::internal::GetCapturedStdout();
+    return hr;
+  }
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const auto& box : messages.boxes) texts.push_back(box.text);
+    return texts;
+  }
+
+  std::string printed;
+  RecordingMessageBoxes messages;
+  RecordingShell shell;
+};
+
+// The same streams and codecs, the same packets as `ffmpeg -c copy` writes
+// (or as the source, where ffmpeg refuses), the same duration, and Cues.
+void ExpectFaithfulRewrap(const FixtureSpec& spec, const fs::path& source, const fs::path& output) {
+  const ProbeResult in = Probe(source);
+  const ProbeResult out = Probe(output);
+  ASSERT_TRUE(out.ok) << out.errors;
+  ASSERT_EQ(out.streams.size(), in.streams.size());
+  for (std::size_t i = 0; i < in.streams.size(); ++i) {
+    EXPECT_EQ(out.streams[i].codecType, in.streams[i].codecType) << "stream " << i;
+    EXPECT_EQ(out.streams[i].codecName, in.streams[i].codecName) << "stream " << i;
+  }
+  const MkvSummary mkv = InspectMatroska(output);
+  EXPECT_TRUE(mkv.readCleanly) << mkv.errors;
+  EXPECT_EQ(mkv.trackCount, spec.videoStreams + spec.audioStreams + spec.subtitleStreams);
+  EXPECT_TRUE(mkv.hasCues);
+
+  const auto reference = FfmpegCopyToMatroska(source, output.parent_path() / "reference.mkv");
+  ASSERT_EQ(reference.has_value(), !spec.lacksTimestamps);
+  const auto expectedPackets = PacketHashes(reference ? *reference : source);
+  ASSERT_FALSE(expectedPackets.empty());
+  EXPECT_EQ(PacketHashes(output), expectedPackets);
+  const double expectedDuration = reference ? Probe(*reference).durationSeconds : in.durationSeconds;
+  EXPECT_NEAR(out.durationSeconds, expectedDuration, reference ? 0.001 : 0.05);
+}
+
+class EachFixture : public RealConversion, public ::testing::WithParamInterface<FixtureSpec> {};
+
+TEST_P(EachFixture, IsRewrappedFaithfullyWithoutAMessage) {
+  const fs::path source = FixturePath(GetParam());
+  ASSERT_FALSE(source.empty());
+  const fs::path output = ScratchDir("engine_" + GetParam().name) / "out.mkv";
+
+  EXPECT_EQ(Convert(source, output), S_OK);
+
+  EXPECT_THAT(Texts(), IsEmpty());
+  EXPECT_THAT(printed, HasSubstr("Waiting for completion...\n"));
+  ExpectFaithfulRewrap(GetParam(), source, output);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engine, EachFixture, ::testing::ValuesIn(GoodFixtures()),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(RealConversion, PathWithSpacesAndAccentsIsConverted) {
+  const fs::path source = UnicodePathCopy();
+  const fs::path output = ScratchDir("engine_unicode") / "sortie vid\xC3\xA9o.mkv";
+  EXPECT_EQ(Convert(source, output), S_OK);
+  EXPECT_THAT(Texts(), IsEmpty());
+  ExpectFaithfulRewrap(FixtureNamed("mp4"), source, output);
+}
+
+TEST_F(RealConversion, FileNothingCanRenderIsNamedInTheOneMessage) {
+  const fs::path source = RandomBytesFile();
+  const fs::path output = ScratchDir("engine_random") / "out.mkv";
+  const HRESULT hr = Convert(source, output);
+  EXPECT_LT(hr, 0);
+  char expected[1024];
+  std::snprintf(expected, sizeof expected, "Failed to render source file %s!  hr=0x%x\n", source.c_str(),
+                static_cast<unsigned>(hr));
+  EXPECT_THAT(Texts(), ElementsAre(expected));
+  EXPECT_FALSE(fs::exists(output));
+}
+
+TEST_F(RealConversion, MissingMultiplexerOpensTheSupportPage) {
+  CoUnregisterClass(CLSID_MatroskaMuxer);
+  const fs::path output = ScratchDir("engine_no_muxer") / "out.mkv";
+  EXPECT_EQ(Convert(FixturePath(FixtureNamed("mp4")), output), REGDB_E_CLASSNOTREG);
+  EXPECT_THAT(Texts(), ElementsAre("CreateFilter: Failed to create filter!  hr=0x80040154\n",
+                                   "Please install MKV codec!  hr=0x80040154\n"));
+  ASSERT_EQ(shell.launches.size(), 1u);
+  EXPECT_EQ(shell.launches[0].file, kMatroskaSupportPageUrl);
+}
+
+TEST_F(RealConversion, FullDiskIsAFailureAndSaysSo) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  // The run itself ends on the error: only the outcome read after it tells.
+  EXPECT_EQ(Convert(FixturePath(FixtureNamed("mp4")), "/dev/full"), HRESULT_FROM_WIN32(ERROR_DISK_FULL));
+  EXPECT_THAT(Texts(), ElementsAre("Failed to write the Matroska file!  hr=0x80070070\n"));
+}
+
+}  // namespace
