@@ -13,7 +13,9 @@ namespace {
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-QJsonObject ParseObject(const std::string& json) { return QJsonDocument::fromJson(QByteArray::fromStdString(json)).object(); }
+QJsonObject ParseObject(const std::string& json) {
+  return QJsonDocument::fromJson(QByteArray::fromStdString(json)).object();
+}
 
 StreamSummary SummaryOf(const QJsonObject& stream) {
   const QJsonObject tags = stream["tags"].toObject();
@@ -60,13 +62,14 @@ ProcessResult RunProgram(const std::string& program, const std::vector<std::stri
 }
 
 ProbeResult Probe(const fs::path& file) {
-  const ProcessResult run = RunProgram("ffprobe", {"-v", "error", "-show_streams", "-show_format", "-show_chapters",
-                                                   "-of", "json", file.string()});
+  const ProcessResult run = RunProgram("ffprobe", {"-v", "error", "-show_streams", "-show_format",
+                                                   "-show_chapters", "-of", "json", file.string()});
   ProbeResult probe;
   probe.errors = run.err;
   probe.ok = run.exitCode == 0 && run.err.empty();
   const QJsonObject root = ParseObject(run.out);
-  for (const QJsonValue& stream : root["streams"].toArray()) probe.streams.push_back(SummaryOf(stream.toObject()));
+  for (const QJsonValue& stream : root["streams"].toArray())
+    probe.streams.push_back(SummaryOf(stream.toObject()));
   const QJsonObject format = root["format"].toObject();
   probe.durationSeconds = format["duration"].toString("-1").toDouble();
   probe.chapterCount = static_cast<int>(root["chapters"].toArray().size());
@@ -78,9 +81,9 @@ ProbeResult Probe(const fs::path& file) {
 }
 
 std::map<int, std::vector<std::string>> PacketHashes(const fs::path& file) {
-  const ProcessResult run = RunProgram(
-      "ffmpeg", {"-hide_banner", "-loglevel", "error", "-nostdin", "-i", file.string(), "-map", "0", "-c", "copy",
-                 "-f", "framemd5", "-"});
+  const ProcessResult run =
+      RunProgram("ffmpeg", {"-hide_banner", "-loglevel", "error", "-nostdin", "-i", file.string(), "-map",
+                            "0", "-c", "copy", "-f", "framemd5", "-"});
   std::map<int, std::vector<std::string>> hashes;
   if (run.exitCode != 0) return hashes;
   std::size_t start = 0;
@@ -107,9 +110,11 @@ MkvSummary InspectMatroska(const fs::path& file) {
   return summary;
 }
 
-std::optional<fs::path> FfmpegCopyToMatroska(const fs::path& source, const fs::path& output, std::string* error) {
-  const ProcessResult run = RunProgram("ffmpeg", {"-y", "-hide_banner", "-loglevel", "error", "-nostdin", "-i",
-                                                  source.string(), "-map", "0", "-c", "copy", output.string()});
+std::optional<fs::path> FfmpegCopyToMatroska(const fs::path& source, const fs::path& output,
+                                             std::string* error) {
+  const ProcessResult run =
+      RunProgram("ffmpeg", {"-y", "-hide_banner", "-loglevel", "error", "-nostdin", "-i", source.string(),
+                            "-map", "0", "-c", "copy", output.string()});
   if (error) *error = run.err;
   if (run.exitCode != 0) return std::nullopt;
   return output;

@@ -45,7 +45,7 @@ std::map<int, std::vector<std::string>> PacketHashes(const std::filesystem::path
 struct MkvSummary {
   bool readCleanly = false;  // mkvmerge -J exit 0, recognised and supported
   int trackCount = 0;
-  bool hasCues = false;      // mkvinfo lists a Cues element
+  bool hasCues = false;  // mkvinfo lists a Cues element
   std::string errors;
 };
 MkvSummary InspectMatroska(const std::filesystem::path& file);

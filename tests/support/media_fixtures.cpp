@@ -53,44 +53,56 @@ fs::path ChapterFile() {
 
 std::vector<FixtureSpec> MakeFixtures() {
   std::vector<FixtureSpec> all;
-  all.push_back({"mp4", "h264_aac.mp4",
-                 Join({Video(), Tone(48000), kX264, {"-c:a", "aac", "-b:a", "64k", "-metadata", "title=Test clip"}}),
-                 1, 1});
+  all.push_back(
+      {"mp4", "h264_aac.mp4",
+       Join({Video(), Tone(48000), kX264, {"-c:a", "aac", "-b:a", "64k", "-metadata", "title=Test clip"}}), 1,
+       1});
   all.push_back({"mov", "h264_pcm.mov", Join({Video(), Tone(44100), kX264, {"-c:a", "pcm_s16le"}}), 1, 1});
-  all.push_back({"avi", "mpeg4_mp3.avi",
-                 Join({Video(), Tone(44100), {"-c:v", "mpeg4", "-q:v", "5", "-c:a", "libmp3lame", "-b:a", "64k"}}),
-                 1, 1});
-  FixtureSpec ts{"ts", "h264_ac3.ts", Join({Video(), Tone(48000), kX264, {"-c:a", "ac3", "-b:a", "96k"}}), 1, 1};
+  all.push_back(
+      {"avi", "mpeg4_mp3.avi",
+       Join({Video(), Tone(44100), {"-c:v", "mpeg4", "-q:v", "5", "-c:a", "libmp3lame", "-b:a", "64k"}}), 1,
+       1});
+  FixtureSpec ts{"ts", "h264_ac3.ts", Join({Video(), Tone(48000), kX264, {"-c:a", "ac3", "-b:a", "96k"}}), 1,
+                 1};
   ts.bitstreamReformatted = true;
   all.push_back(ts);
   FixtureSpec ps{"mpeg_ps", "mpeg2_mp2.mpg",
-                 Join({Video(), Tone(48000), {"-c:v", "mpeg2video", "-bf", "2", "-g", "12", "-c:a", "mp2"}}), 1, 1};
+                 Join({Video(), Tone(48000), {"-c:v", "mpeg2video", "-bf", "2", "-g", "12", "-c:a", "mp2"}}),
+                 1, 1};
   ps.lacksTimestamps = true;
   all.push_back(ps);
-  all.push_back({"flv", "flv1_mp3.flv",
-                 Join({Video(), Tone(44100), {"-c:v", "flv", "-q:v", "5", "-c:a", "libmp3lame", "-b:a", "64k"}}),
-                 1, 1});
+  all.push_back(
+      {"flv", "flv1_mp3.flv",
+       Join({Video(), Tone(44100), {"-c:v", "flv", "-q:v", "5", "-c:a", "libmp3lame", "-b:a", "64k"}}), 1,
+       1});
   all.push_back({"webm", "vp9_opus.webm",
-                 Join({Video(), Tone(48000),
-                       {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8", "-b:v", "200k", "-c:a",
-                        "libopus", "-b:a", "48k"}}),
+                 Join({Video(),
+                       Tone(48000),
+                       {"-c:v", "libvpx-vp9", "-deadline", "realtime", "-cpu-used", "8", "-b:v", "200k",
+                        "-c:a", "libopus", "-b:a", "48k"}}),
                  1, 1});
-  all.push_back({"ogg", "theora_vorbis.ogg",
-                 Join({Video(), Tone(44100), {"-c:v", "libtheora", "-q:v", "5", "-c:a", "libvorbis", "-q:a", "2"}}),
-                 1, 1});
+  all.push_back(
+      {"ogg", "theora_vorbis.ogg",
+       Join({Video(), Tone(44100), {"-c:v", "libtheora", "-q:v", "5", "-c:a", "libvorbis", "-q:a", "2"}}), 1,
+       1});
   all.push_back({"mkv_subs_chapters", "subs_chapters.mkv",
-                 Join({Video(), Tone(48000),
-                       {"-i", SubtitleFile().string(), "-i", ChapterFile().string(), "-map", "0", "-map", "1", "-map",
-                        "2", "-map_metadata", "3", "-map_chapters", "3"},
+                 Join({Video(),
+                       Tone(48000),
+                       {"-i", SubtitleFile().string(), "-i", ChapterFile().string(), "-map", "0", "-map", "1",
+                        "-map", "2", "-map_metadata", "3", "-map_chapters", "3"},
                        kX264,
                        {"-c:a", "aac", "-b:a", "64k", "-c:s", "srt", "-metadata:s:s:0", "language=eng"}}),
                  1, 1, 1});
   all.push_back({"wmv", "wmv2_wma.wmv",
-                 Join({Video(), Tone(44100), {"-c:v", "wmv2", "-q:v", "5", "-c:a", "wmav2", "-b:a", "64k"}}), 1, 1});
+                 Join({Video(), Tone(44100), {"-c:v", "wmv2", "-q:v", "5", "-c:a", "wmav2", "-b:a", "64k"}}),
+                 1, 1});
   all.push_back({"audio_only", "tone.mp3",
-                 Join({Tone(44100), {"-c:a", "libmp3lame", "-b:a", "64k", "-metadata", "artist=Corvane"}}), 0, 1});
+                 Join({Tone(44100), {"-c:a", "libmp3lame", "-b:a", "64k", "-metadata", "artist=Corvane"}}), 0,
+                 1});
   all.push_back({"two_audio", "two_languages.mp4",
-                 Join({Video(), Tone(48000), Tone(48000, "660"),
+                 Join({Video(),
+                       Tone(48000),
+                       Tone(48000, "660"),
                        {"-map", "0", "-map", "1", "-map", "2"},
                        kX264,
                        {"-c:a", "aac", "-b:a", "64k", "-metadata:s:a:0", "language=eng", "-metadata:s:a:1",
@@ -102,7 +114,8 @@ std::vector<FixtureSpec> MakeFixtures() {
 // Writes under a private name and renames, so that test processes running
 // side by side never see half a file.
 bool Generate(const FixtureSpec& spec, const fs::path& target) {
-  const fs::path partial = target.string() + ".partial" + std::to_string(::getpid()) + fs::path(target).extension().string();
+  const fs::path partial =
+      target.string() + ".partial" + std::to_string(::getpid()) + fs::path(target).extension().string();
   Args args = {"-y", "-hide_banner", "-loglevel", "error", "-nostdin"};
   args.insert(args.end(), spec.ffmpegArgs.begin(), spec.ffmpegArgs.end());
   args.push_back(partial.string());

@@ -9,8 +9,8 @@
 namespace media_test {
 
 struct FixtureSpec {
-  std::string name;      // how tests ask for it
-  std::string fileName;  // with the extension that picks the source filter
+  std::string name;                     // how tests ask for it
+  std::string fileName;                 // with the extension that picks the source filter
   std::vector<std::string> ffmpegArgs;  // inputs and encoders, before the output name
   int videoStreams = 0;
   int audioStreams = 0;

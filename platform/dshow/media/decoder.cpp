@@ -23,7 +23,8 @@ AVPacket* PaddedPacketFrom(IMediaSample* sample) {
   if (size > 0) std::memcpy(packet->data, data, size);
   ComPtr<IStreamSampleTimes> times;
   LONGLONG pts = NO_STREAM_TIME, dts = NO_STREAM_TIME, duration = 0;
-  if (SUCCEEDED(sample->QueryInterface(IStreamSampleTimes::iid, reinterpret_cast<void**>(times.ReleaseAndGetAddressOf()))))
+  if (SUCCEEDED(sample->QueryInterface(IStreamSampleTimes::iid,
+                                       reinterpret_cast<void**>(times.ReleaseAndGetAddressOf()))))
     times->GetStreamTimes(&pts, &dts, &duration);
   packet->pts = pts == NO_STREAM_TIME ? AV_NOPTS_VALUE : pts;
   packet->dts = dts == NO_STREAM_TIME ? AV_NOPTS_VALUE : dts;

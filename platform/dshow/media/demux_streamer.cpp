@@ -11,10 +11,14 @@ constexpr AVRational kReferenceTimeBase{1, 10'000'000};
 
 std::u16string KindName(AVMediaType type) {
   switch (type) {
-    case AVMEDIA_TYPE_VIDEO: return u"Video";
-    case AVMEDIA_TYPE_AUDIO: return u"Audio";
-    case AVMEDIA_TYPE_SUBTITLE: return u"Subtitle";
-    default: return u"Data";
+    case AVMEDIA_TYPE_VIDEO:
+      return u"Video";
+    case AVMEDIA_TYPE_AUDIO:
+      return u"Audio";
+    case AVMEDIA_TYPE_SUBTITLE:
+      return u"Subtitle";
+    default:
+      return u"Data";
   }
 }
 
@@ -57,8 +61,8 @@ void DemuxStreamer::Attach(std::unique_ptr<Demuxer> demuxer) {
   for (int i = 0; i < m_demuxer->StreamCount(); ++i) {
     const AVStream& stream = m_demuxer->Stream(i);
     auto format = StreamFormat::FromStream(stream, m_demuxer->Container());
-    m_pins.push_back(
-        std::make_unique<DemuxOutputPin>(m_filter, PinName(stream.codecpar->codec_type, seen), std::move(format)));
+    m_pins.push_back(std::make_unique<DemuxOutputPin>(m_filter, PinName(stream.codecpar->codec_type, seen),
+                                                      std::move(format)));
   }
 }
 

@@ -41,14 +41,20 @@ int Demuxer::ReadCallback(void* opaque, uint8_t* buffer, int size) {
 int64_t Demuxer::SeekCallback(void* opaque, int64_t offset, int whence) {
   auto* self = static_cast<Demuxer*>(opaque);
   switch (whence & ~AVSEEK_FORCE) {
-    case AVSEEK_SIZE: return self->m_size >= 0 ? self->m_size : AVERROR(ENOSYS);
-    case SEEK_SET: self->m_position = offset; break;
-    case SEEK_CUR: self->m_position += offset; break;
+    case AVSEEK_SIZE:
+      return self->m_size >= 0 ? self->m_size : AVERROR(ENOSYS);
+    case SEEK_SET:
+      self->m_position = offset;
+      break;
+    case SEEK_CUR:
+      self->m_position += offset;
+      break;
     case SEEK_END:
       if (self->m_size < 0) return AVERROR(ENOSYS);
       self->m_position = self->m_size + offset;
       break;
-    default: return AVERROR(EINVAL);
+    default:
+      return AVERROR(EINVAL);
   }
   return self->m_position;
 }
@@ -124,9 +130,8 @@ int Demuxer::ReadPacket(AVPacket* packet, int* offeredIndex) {
     av_packet_unref(packet);
     const int err = av_read_frame(m_context, packet);
     if (err < 0) return err == AVERROR(EIO) && avio_feof(m_io) ? AVERROR_EOF : err;
-    const int index = packet->stream_index < static_cast<int>(m_offeredOf.size())
-                          ? m_offeredOf[packet->stream_index]
-                          : -1;
+    const int index =
+        packet->stream_index < static_cast<int>(m_offeredOf.size()) ? m_offeredOf[packet->stream_index] : -1;
     if (index < 0) continue;
     CompleteTimestamps(packet, index);
     *offeredIndex = index;
@@ -136,7 +141,8 @@ int Demuxer::ReadPacket(AVPacket* packet, int* offeredIndex) {
 
 void Demuxer::CompleteTimestamps(AVPacket* packet, int offeredIndex) {
   NextTime& next = m_next[offeredIndex];
-  if (packet->dts == AV_NOPTS_VALUE) packet->dts = next.dts != AV_NOPTS_VALUE ? next.dts : FirstDts(*packet, offeredIndex);
+  if (packet->dts == AV_NOPTS_VALUE)
+    packet->dts = next.dts != AV_NOPTS_VALUE ? next.dts : FirstDts(*packet, offeredIndex);
   if (packet->pts == AV_NOPTS_VALUE) packet->pts = packet->dts;
   next.dts = packet->dts + packet->duration;
 }

@@ -2,7 +2,8 @@
 
 #include "platform/dshow/core/wide_text.h"
 
-AsyncReaderPin::AsyncReaderPin(FileSource* source) : BasePin(source, PINDIR_OUTPUT, u"Output"), m_source(source) {}
+AsyncReaderPin::AsyncReaderPin(FileSource* source)
+    : BasePin(source, PINDIR_OUTPUT, u"Output"), m_source(source) {}
 
 HRESULT AsyncReaderPin::SyncRead(LONGLONG position, LONG length, BYTE* buffer, LONG* read) {
   if (!buffer || !read) return E_POINTER;

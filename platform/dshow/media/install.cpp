@@ -42,5 +42,6 @@ void InstallMediaFilters() {
   Install(CLSID_CorvaneAudioRenderer, FactoryOf<AudioRenderer>(), u"Audio Renderer", MERIT_NORMAL);
   Install(CLSID_FileWriter, FactoryOf<FileWriter>(), u"File writer", MERIT_DO_NOT_USE);
   Install(CLSID_MatroskaMuxer, FactoryOf<MatroskaMuxer>(), u"Corvane Matroska Muxer", MERIT_DO_NOT_USE);
-  for (const char* extension : {".asf", ".wmv", ".wma"}) RegisterSourceExtension(extension, CLSID_CorvaneStreamSource);
+  for (const char* extension : {".asf", ".wmv", ".wma"})
+    RegisterSourceExtension(extension, CLSID_CorvaneStreamSource);
 }

@@ -35,7 +35,8 @@ AVPacket* PacketFromSample(IMediaSample* sample) {
   packet->size = size;
   if (sample->IsSyncPoint() == S_OK) packet->flags |= AV_PKT_FLAG_KEY;
   ComPtr<IStreamSampleTimes> times;
-  if (SUCCEEDED(sample->QueryInterface(IStreamSampleTimes::iid, reinterpret_cast<void**>(times.ReleaseAndGetAddressOf())))) {
+  if (SUCCEEDED(sample->QueryInterface(IStreamSampleTimes::iid,
+                                       reinterpret_cast<void**>(times.ReleaseAndGetAddressOf())))) {
     LONGLONG pts = NO_STREAM_TIME, dts = NO_STREAM_TIME, duration = 0;
     times->GetStreamTimes(&pts, &dts, &duration);
     packet->pts = OrNoPts(pts);
@@ -137,8 +138,9 @@ HRESULT MatroskaMuxer::OnPause() {
   if (m_writer) return S_OK;  // Running → Paused goes on writing
   if (!m_output.IsConnected()) return VFW_E_NOT_CONNECTED;
   std::lock_guard lock(m_muxLock);
-  m_writer = std::make_unique<MatroskaWriter>(
-      [this](int64_t position, const uint8_t* data, int size) { return WriteToOutput(position, data, size); });
+  m_writer = std::make_unique<MatroskaWriter>([this](int64_t position, const uint8_t* data, int size) {
+    return WriteToOutput(position, data, size);
+  });
   m_writer->SetInterleave(m_mode == INTERLEAVE_FULL ? MatroskaWriter::Interleave::ByTimestamp
                                                     : MatroskaWriter::Interleave::AsReceived);
   m_failed = m_downstreamRefused = false;
@@ -155,7 +157,8 @@ HRESULT MatroskaMuxer::OnRun(REFERENCE_TIME /*start*/) {
 // its Cues and a complete header.
 HRESULT MatroskaMuxer::OnStop() {
   std::lock_guard lock(m_muxLock);
-  if (m_writer && m_writer->HeaderWritten() && !m_writer->TrailerWritten() && !m_failed) m_writer->WriteTrailer();
+  if (m_writer && m_writer->HeaderWritten() && !m_writer->TrailerWritten() && !m_failed)
+    m_writer->WriteTrailer();
   m_writer.reset();
   return S_OK;
 }

@@ -52,11 +52,19 @@ int MatroskaWriter::WriteCallback(void* opaque, uint8_t* buffer, int size) {
 int64_t MatroskaWriter::SeekCallback(void* opaque, int64_t offset, int whence) {
   auto* self = static_cast<MatroskaWriter*>(opaque);
   switch (whence & ~AVSEEK_FORCE) {
-    case AVSEEK_SIZE: return self->m_size;
-    case SEEK_SET: self->m_position = offset; break;
-    case SEEK_CUR: self->m_position += offset; break;
-    case SEEK_END: self->m_position = self->m_size + offset; break;
-    default: return AVERROR(EINVAL);
+    case AVSEEK_SIZE:
+      return self->m_size;
+    case SEEK_SET:
+      self->m_position = offset;
+      break;
+    case SEEK_CUR:
+      self->m_position += offset;
+      break;
+    case SEEK_END:
+      self->m_position = self->m_size + offset;
+      break;
+    default:
+      return AVERROR(EINVAL);
   }
   return self->m_position;
 }
@@ -92,7 +100,8 @@ void MatroskaWriter::AddChapter(const ContainerInfo::Chapter& source) {
   auto* chapter = static_cast<AVChapter*>(av_mallocz(sizeof(AVChapter)));
   if (!chapter) return;
   const unsigned count = m_context->nb_chapters;
-  auto* grown = static_cast<AVChapter**>(av_realloc_array(m_context->chapters, count + 1, sizeof(AVChapter*)));
+  auto* grown =
+      static_cast<AVChapter**>(av_realloc_array(m_context->chapters, count + 1, sizeof(AVChapter*)));
   if (!grown) {
     av_free(chapter);
     return;

@@ -4,7 +4,8 @@
 
 #include "platform/dshow/media/stream_format.h"
 
-RendererInputPin::RendererInputPin(Renderer* renderer) : BaseInputPin(renderer, u"In"), m_renderer(renderer) {}
+RendererInputPin::RendererInputPin(Renderer* renderer)
+    : BaseInputPin(renderer, u"In"), m_renderer(renderer) {}
 
 void RendererInputPin::Inactive() { m_renderer->ReleaseWaits(); }
 

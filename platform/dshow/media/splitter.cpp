@@ -9,7 +9,8 @@ HRESULT SplitterInputPin::CheckMediaType(const AM_MEDIA_TYPE& mt) {
 
 HRESULT SplitterInputPin::CompleteConnect(IPin* peer) {
   ComPtr<IAsyncReader> reader;
-  if (FAILED(peer->QueryInterface(IAsyncReader::iid, reinterpret_cast<void**>(reader.ReleaseAndGetAddressOf()))))
+  if (FAILED(
+          peer->QueryInterface(IAsyncReader::iid, reinterpret_cast<void**>(reader.ReleaseAndGetAddressOf()))))
     return VFW_E_TYPE_NOT_ACCEPTED;
   return m_splitter->OpenFrom(reader.Get());
 }

@@ -33,10 +33,14 @@ AVCodecID CodecForSubtype(const GUID& subtype) {
 
 GUID MajorTypeForCodecType(AVMediaType type) {
   switch (type) {
-    case AVMEDIA_TYPE_VIDEO: return MEDIATYPE_Video;
-    case AVMEDIA_TYPE_AUDIO: return MEDIATYPE_Audio;
-    case AVMEDIA_TYPE_SUBTITLE: return MEDIATYPE_Subtitle;
-    default: return MEDIATYPE_Data;
+    case AVMEDIA_TYPE_VIDEO:
+      return MEDIATYPE_Video;
+    case AVMEDIA_TYPE_AUDIO:
+      return MEDIATYPE_Audio;
+    case AVMEDIA_TYPE_SUBTITLE:
+      return MEDIATYPE_Subtitle;
+    default:
+      return MEDIATYPE_Data;
   }
 }
 
@@ -47,9 +51,12 @@ bool MatroskaCanCarry(AVCodecID codec) {
   const AVCodecTag* const video[] = {avformat_get_riff_video_tags(), nullptr};
   const AVCodecTag* const audio[] = {avformat_get_riff_audio_tags(), nullptr};
   switch (avcodec_get_type(codec)) {
-    case AVMEDIA_TYPE_VIDEO: return av_codec_get_tag(video, codec) != 0;
-    case AVMEDIA_TYPE_AUDIO: return av_codec_get_tag(audio, codec) != 0;
-    default: return false;
+    case AVMEDIA_TYPE_VIDEO:
+      return av_codec_get_tag(video, codec) != 0;
+    case AVMEDIA_TYPE_AUDIO:
+      return av_codec_get_tag(audio, codec) != 0;
+    default:
+      return false;
   }
 }
 

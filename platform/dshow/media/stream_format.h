@@ -11,8 +11,8 @@
 #include <vector>
 
 extern "C" {
-#include <libavcodec/codec_par.h>
 #include <libavcodec/avcodec.h>
+#include <libavcodec/codec_par.h>
 #include <libavformat/avformat.h>
 #include <libavutil/rational.h>
 }
@@ -22,14 +22,18 @@ extern "C" {
 
 // Compressed streams: the subtype's Data1 is the AVCodecID, the rest is ours,
 // so the ids never collide with the FOURCC-based subtypes Windows defines.
-constexpr GUID kCodecSubtypeBase{0x00000000, 0xC0DE, 0x4C0D, {0x9A, 0x7E, 0x43, 0x6F, 0x72, 0x76, 0x61, 0x6E}};
+constexpr GUID kCodecSubtypeBase{
+    0x00000000, 0xC0DE, 0x4C0D, {0x9A, 0x7E, 0x43, 0x6F, 0x72, 0x76, 0x61, 0x6E}};
 // The format type of every connection that carries a StreamFormat in pUnk.
-constexpr GUID FORMAT_CorvaneStream{0x5D0A3C71, 0x8E2B, 0x4F6A, {0xB1, 0x9C, 0x27, 0x44, 0x0E, 0x61, 0xA3, 0x15}};
+constexpr GUID FORMAT_CorvaneStream{
+    0x5D0A3C71, 0x8E2B, 0x4F6A, {0xB1, 0x9C, 0x27, 0x44, 0x0E, 0x61, 0xA3, 0x15}};
 // Decoded frames (each sample owns an AVFrame); the format object describes
 // them through codec parameters (raw video: width, height, pixel format; raw
 // audio: sample format, rate, channel layout).
-constexpr GUID MEDIASUBTYPE_CorvaneRawVideo{0x5D0A3C72, 0x8E2B, 0x4F6A, {0xB1, 0x9C, 0x27, 0x44, 0x0E, 0x61, 0xA3, 0x15}};
-constexpr GUID MEDIASUBTYPE_CorvaneRawAudio{0x5D0A3C73, 0x8E2B, 0x4F6A, {0xB1, 0x9C, 0x27, 0x44, 0x0E, 0x61, 0xA3, 0x15}};
+constexpr GUID MEDIASUBTYPE_CorvaneRawVideo{
+    0x5D0A3C72, 0x8E2B, 0x4F6A, {0xB1, 0x9C, 0x27, 0x44, 0x0E, 0x61, 0xA3, 0x15}};
+constexpr GUID MEDIASUBTYPE_CorvaneRawAudio{
+    0x5D0A3C73, 0x8E2B, 0x4F6A, {0xB1, 0x9C, 0x27, 0x44, 0x0E, 0x61, 0xA3, 0x15}};
 
 GUID SubtypeForCodec(AVCodecID codec);
 // AV_CODEC_ID_NONE for a subtype that names no codec.
@@ -65,7 +69,8 @@ class StreamFormat : public RefCount, public IUnknown {
  public:
   static constexpr IID iid{0x5D0A3C70, 0x8E2B, 0x4F6A, {0xB1, 0x9C, 0x27, 0x44, 0x0E, 0x61, 0xA3, 0x15}};
 
-  static ComPtr<StreamFormat> FromStream(const AVStream& stream, std::shared_ptr<const ContainerInfo> container);
+  static ComPtr<StreamFormat> FromStream(const AVStream& stream,
+                                         std::shared_ptr<const ContainerInfo> container);
   static ComPtr<StreamFormat> Create(const AVCodecParameters& params, AVRational timeBase);
 
   HRESULT QueryInterface(REFIID riid, void** ppv) override;

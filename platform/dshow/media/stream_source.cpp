@@ -10,7 +10,9 @@ HRESULT StreamSource::Load(LPCWSTR fileName, const AM_MEDIA_TYPE* /*mt*/) {
   if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
   auto file = std::make_shared<ReadOnlyFile>();
   if (const HRESULT hr = file->Open(WideToUtf8(WideView(fileName))); FAILED(hr)) return hr;
-  auto read = [file](int64_t position, uint8_t* buffer, int size) { return file->ReadAt(position, buffer, size); };
+  auto read = [file](int64_t position, uint8_t* buffer, int size) {
+    return file->ReadAt(position, buffer, size);
+  };
   std::unique_ptr<Demuxer> demuxer;
   if (Demuxer::Open(read, file->Size(), &demuxer) < 0) return VFW_E_UNSUPPORTED_STREAM;
   m_streamer.Attach(std::move(demuxer));

@@ -9,7 +9,8 @@
 #include "platform/dshow/media/demux_filter.h"
 #include "platform/dshow/media/read_only_file.h"
 
-constexpr CLSID CLSID_CorvaneStreamSource{0x71CEB803, 0x7BC7, 0x4821, {0xA1, 0x9C, 0x07, 0x38, 0x24, 0x0B, 0xF2, 0x6D}};
+constexpr CLSID CLSID_CorvaneStreamSource{
+    0x71CEB803, 0x7BC7, 0x4821, {0xA1, 0x9C, 0x07, 0x38, 0x24, 0x0B, 0xF2, 0x6D}};
 
 class StreamSource : public DemuxFilter, public IFileSourceFilter {
  public:

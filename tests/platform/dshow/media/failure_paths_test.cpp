@@ -25,7 +25,8 @@ TEST_F(FailurePathsTest, RenderFileRefusesWhatIsNotMedia) {
   for (const fs::path& bad : {EmptyFile(), RandomBytesFile()}) {
     ComPtr<IGraphBuilder> graph = MakeGraph();
     const HRESULT hr = graph->RenderFile(Wide(bad).c_str(), nullptr);
-    EXPECT_TRUE(hr == VFW_E_UNSUPPORTED_STREAM || hr == VFW_E_CANNOT_RENDER) << bad << std::hex << " 0x" << hr;
+    EXPECT_TRUE(hr == VFW_E_UNSUPPORTED_STREAM || hr == VFW_E_CANNOT_RENDER)
+        << bad << std::hex << " 0x" << hr;
     EXPECT_TRUE(FiltersOf(graph.Get()).empty());
   }
 }

@@ -30,8 +30,9 @@ int OpenDemuxer(const fs::path& path, Fd& file, std::unique_ptr<Demuxer>* demuxe
   if (file.fd < 0) return -1;
   const int64_t size = ::lseek(file.fd, 0, SEEK_END);
   const int fd = file.fd;
-  return Demuxer::Open([fd](int64_t pos, uint8_t* buf, int n) { return static_cast<int>(::pread(fd, buf, n, pos)); },
-                       size, demuxer);
+  return Demuxer::Open(
+      [fd](int64_t pos, uint8_t* buf, int n) { return static_cast<int>(::pread(fd, buf, n, pos)); }, size,
+      demuxer);
 }
 
 // Copies every packet of `demuxer` into a Matroska file at `output`.

@@ -94,7 +94,8 @@ TEST_F(FilterContractTest, FileWriterHandsOutACopyOfItsName) {
 
 TEST_F(FilterContractTest, SplitterReportsDurationAndProgress) {
   ConversionGraph built;
-  ASSERT_EQ(BuildConversion(FixturePath(FixtureNamed("mp4")), ScratchDir("progress") / "out.mkv", &built), S_OK);
+  ASSERT_EQ(BuildConversion(FixturePath(FixtureNamed("mp4")), ScratchDir("progress") / "out.mkv", &built),
+            S_OK);
   ComPtr<IMediaSeeking> seeking;
   ASSERT_EQ(built.splitter.As(seeking), S_OK);
   LONGLONG duration = 0, position = -1;
@@ -110,7 +111,9 @@ TEST_F(FilterContractTest, SplitterReportsDurationAndProgress) {
 TEST_F(FilterContractTest, SplitterRefusesBytesLibavformatDoesNotRecognise) {
   ComPtr<IGraphBuilder> graph = MakeGraph();
   ComPtr<IBaseFilter> source;
-  ASSERT_EQ(graph->AddSourceFilter(Wide(RandomBytesFile()).c_str(), u"Source", source.ReleaseAndGetAddressOf()), S_OK);
+  ASSERT_EQ(
+      graph->AddSourceFilter(Wide(RandomBytesFile()).c_str(), u"Source", source.ReleaseAndGetAddressOf()),
+      S_OK);
   const ComPtr<IBaseFilter> splitter = MakeFilter(CLSID_CorvaneSplitter);
   ASSERT_EQ(graph->AddFilter(splitter.Get(), u"Splitter"), S_OK);
   EXPECT_EQ(graph->ConnectDirect(FreePin(source.Get(), PINDIR_OUTPUT).Get(),

@@ -34,7 +34,8 @@ std::u16string Wide(const fs::path& path) {
 
 ComPtr<IGraphBuilder> MakeGraph() {
   ComPtr<IGraphBuilder> graph;
-  EXPECT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(graph.ReleaseAndGetAddressOf())),
+  EXPECT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER,
+                             IID_PPV_ARGS(graph.ReleaseAndGetAddressOf())),
             S_OK);
   return graph;
 }
@@ -55,7 +56,8 @@ std::vector<ComPtr<IBaseFilter>> FiltersOf(IGraphBuilder* graph) {
   ComPtr<IEnumFilters> filterEnum;
   if (FAILED(graph->EnumFilters(filterEnum.ReleaseAndGetAddressOf()))) return filters;
   IBaseFilter* filter = nullptr;
-  while (filterEnum->Next(1, &filter, nullptr) == S_OK) filters.push_back(ComPtr<IBaseFilter>::Attach(filter));
+  while (filterEnum->Next(1, &filter, nullptr) == S_OK)
+    filters.push_back(ComPtr<IBaseFilter>::Attach(filter));
   return filters;
 }
 
@@ -91,7 +93,9 @@ HRESULT AddSplitterFor(ConversionGraph* built) {
   }
   built->splitter = MakeFilter(CLSID_CorvaneSplitter);
   HRESULT hr = built->graph->AddFilter(built->splitter.Get(), u"Corvane Splitter");
-  if (SUCCEEDED(hr)) hr = built->graph->ConnectDirect(sourceOut.Get(), PinsOf(built->splitter.Get(), PINDIR_INPUT, false)[0].Get(), nullptr);
+  if (SUCCEEDED(hr))
+    hr = built->graph->ConnectDirect(sourceOut.Get(),
+                                     PinsOf(built->splitter.Get(), PINDIR_INPUT, false)[0].Get(), nullptr);
   return hr;
 }
 
@@ -115,7 +119,8 @@ HRESULT AddMuxerAndWriter(ConversionGraph* built, const fs::path& output) {
 HRESULT BuildConversion(const fs::path& source, const fs::path& output, ConversionGraph* built) {
   built->graph = MakeGraph();
   if (!built->graph) return E_FAIL;
-  HRESULT hr = built->graph->AddSourceFilter(Wide(source).c_str(), u"Source", built->source.ReleaseAndGetAddressOf());
+  HRESULT hr =
+      built->graph->AddSourceFilter(Wide(source).c_str(), u"Source", built->source.ReleaseAndGetAddressOf());
   if (SUCCEEDED(hr)) hr = AddSplitterFor(built);
   if (SUCCEEDED(hr)) hr = AddMuxerAndWriter(built, output);
   if (FAILED(hr)) return hr;

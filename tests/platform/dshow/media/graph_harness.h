@@ -43,7 +43,7 @@ HRESULT BuildConversion(const std::filesystem::path& source, const std::filesyst
 
 struct RunOutcome {
   HRESULT runResult = E_FAIL;
-  LONG eventCode = 0;      // 0 when nothing ended the run in time
+  LONG eventCode = 0;       // 0 when nothing ended the run in time
   LONG_PTR eventParam = 0;  // EC_ERRORABORT's HRESULT
   HRESULT stopResult = E_FAIL;
 };

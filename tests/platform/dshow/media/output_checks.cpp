@@ -49,6 +49,7 @@ void ExpectFaithfulRewrap(const FixtureSpec& spec, const fs::path& source, const
   const auto expectedHashes = PacketHashes(hashReference);
   ASSERT_FALSE(expectedHashes.empty());
   EXPECT_EQ(PacketHashes(output), expectedHashes);
-  const double expectedDuration = reference ? Probe(*reference).durationSeconds : probedSource.durationSeconds;
+  const double expectedDuration =
+      reference ? Probe(*reference).durationSeconds : probedSource.durationSeconds;
   EXPECT_NEAR(probedOutput.durationSeconds, expectedDuration, reference ? durationTolerance : 0.05);
 }

@@ -45,7 +45,8 @@ TEST_P(PlaybackGraphTest, RenderFileBuildsTheGraphAndItDecodes) {
   const ComPtr<IBaseFilter> splitter =
       FilterOfClass(graph.Get(), selfSplitting ? CLSID_CorvaneStreamSource : CLSID_CorvaneSplitter);
   ASSERT_TRUE(splitter);
-  EXPECT_EQ(PinsOf(splitter.Get(), PINDIR_OUTPUT, true).size(), static_cast<std::size_t>(spec.subtitleStreams));
+  EXPECT_EQ(PinsOf(splitter.Get(), PINDIR_OUTPUT, true).size(),
+            static_cast<std::size_t>(spec.subtitleStreams));
 
   ComPtr<IMediaFilter> timing;
   ASSERT_EQ(graph.As(timing), S_OK);
@@ -79,7 +80,8 @@ TEST_F(PlaybackTimingTest, StopReleasesRenderersWaitingOnTheClock) {
   ASSERT_EQ(graph.As(events), S_OK);
   ASSERT_EQ(control->Run(), S_OK);
   LONG code = 0;
-  EXPECT_EQ(events->WaitForCompletion(300, &code), E_ABORT) << "a 2 s clip played in 300 ms: the clock was ignored";
+  EXPECT_EQ(events->WaitForCompletion(300, &code), E_ABORT)
+      << "a 2 s clip played in 300 ms: the clock was ignored";
   EXPECT_EQ(control->Stop(), S_OK);
   // Runs again from the start after a stop.
   ASSERT_EQ(control->Run(), S_OK);
