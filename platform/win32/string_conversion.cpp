@@ -6,34 +6,35 @@
 
 namespace {
 
+// The forms a UTF-8 sequence can take, by its lead byte.
+struct SequenceForm {
+  unsigned char leadMask;     // bits that identify the form
+  unsigned char leadPattern;  // their value
+  int length;
+  char32_t minimum;  // smaller values would be overlong
+};
+constexpr SequenceForm kSequenceForms[] = {
+    {0x80, 0x00, 1, 0}, {0xE0, 0xC0, 2, 0x80}, {0xF0, 0xE0, 3, 0x800}, {0xF8, 0xF0, 4, 0x10000}};
+
 // Decodes one code point from the front of `text`, refusing overlong forms,
 // surrogate code points and values past U+10FFFF; advances `text` past it.
 std::optional<char32_t> DecodeUtf8(std::string_view& text) {
   const auto lead = static_cast<unsigned char>(text[0]);
-  int length = 0;
-  char32_t codePoint = 0;
-  char32_t minimum = 0;
-  if (lead < 0x80) {
-    length = 1, codePoint = lead;
-  } else if ((lead & 0xE0) == 0xC0) {
-    length = 2, codePoint = lead & 0x1F, minimum = 0x80;
-  } else if ((lead & 0xF0) == 0xE0) {
-    length = 3, codePoint = lead & 0x0F, minimum = 0x800;
-  } else if ((lead & 0xF8) == 0xF0) {
-    length = 4, codePoint = lead & 0x07, minimum = 0x10000;
-  } else {
-    return std::nullopt;
+  for (const SequenceForm& form : kSequenceForms) {
+    if ((lead & form.leadMask) != form.leadPattern) continue;
+    if (text.size() < static_cast<std::size_t>(form.length)) return std::nullopt;
+    char32_t codePoint = lead & static_cast<unsigned char>(~form.leadMask);
+    for (int i = 1; i < form.length; ++i) {
+      const auto next = static_cast<unsigned char>(text[i]);
+      if ((next & 0xC0) != 0x80) return std::nullopt;
+      codePoint = (codePoint << 6) | (next & 0x3F);
+    }
+    if (codePoint < form.minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
+      return std::nullopt;
+    text.remove_prefix(form.length);
+    return codePoint;
   }
-  if (text.size() < static_cast<std::size_t>(length)) return std::nullopt;
-  for (int i = 1; i < length; ++i) {
-    const auto next = static_cast<unsigned char>(text[i]);
-    if ((next & 0xC0) != 0x80) return std::nullopt;
-    codePoint = (codePoint << 6) | (next & 0x3F);
-  }
-  if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
-    return std::nullopt;
-  text.remove_prefix(length);
-  return codePoint;
+  return std::nullopt;
 }
 
 // Writes the UTF-16 form of `codePoint` at dst[count] when there is room and

@@ -1,11 +1,11 @@
 #include "engine/convert_to_matroska.h"
-#include "platform/com/com_runtime.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "platform/com/com_runtime.h"
 #include "tests/engine/engine_fixture.h"
 
 namespace {

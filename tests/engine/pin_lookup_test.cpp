@@ -123,7 +123,8 @@ TEST_F(PinLookupTest, StreamAfterAMissingMultiplexerInputIsOfferedTheSameIndex) 
 
   EXPECT_EQ(ConnectStreamsToMux(graph.Get(), splitter.Get(), mux.Get()), S_OK);
 
-  EXPECT_THAT(CallLog(), ElementsAre("ConnectDirect Splitter.out0 -> Mux.in0", "ConnectDirect Splitter.out2 -> Mux.in1"));
+  EXPECT_THAT(CallLog(), ElementsAre("ConnectDirect Splitter.out0 -> Mux.in0",
+                                     "ConnectDirect Splitter.out2 -> Mux.in1"));
   EXPECT_THAT(messages.Texts(), ElementsAre("Failed to find intput pin on pMux!  hr=0x0\n"));
   for (const auto& pin : splitter->Pins()) pin->ClearPeer();
 }
