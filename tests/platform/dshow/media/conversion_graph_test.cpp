@@ -6,7 +6,7 @@
 
 #include "platform/com/com_runtime.h"
 #include "tests/platform/dshow/media/graph_harness.h"
-#include "tests/platform/dshow/media/output_checks.h"
+#include "tests/support/rewrap_checks.h"
 #include "tests/support/media_fixtures.h"
 
 namespace fs = std::filesystem;

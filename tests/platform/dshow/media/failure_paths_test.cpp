@@ -10,7 +10,7 @@
 #include "platform/com/com_runtime.h"
 #include "platform/dshow/media/install.h"
 #include "tests/platform/dshow/media/graph_harness.h"
-#include "tests/platform/dshow/media/output_checks.h"
+#include "tests/support/rewrap_checks.h"
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
 

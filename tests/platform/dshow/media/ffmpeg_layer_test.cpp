@@ -9,7 +9,7 @@
 
 #include "platform/dshow/media/demuxer.h"
 #include "platform/dshow/media/matroska_writer.h"
-#include "tests/platform/dshow/media/output_checks.h"
+#include "tests/support/rewrap_checks.h"
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
 

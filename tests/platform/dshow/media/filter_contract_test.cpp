@@ -5,7 +5,7 @@
 #include "platform/dshow/media/splitter.h"
 #include "platform/dshow/media/stream_format.h"
 #include "tests/platform/dshow/media/graph_harness.h"
-#include "tests/platform/dshow/media/output_checks.h"
+#include "tests/support/rewrap_checks.h"
 #include "tests/support/media_fixtures.h"
 
 namespace fs = std::filesystem;

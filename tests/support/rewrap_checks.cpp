@@ -1,4 +1,4 @@
-#include "tests/platform/dshow/media/output_checks.h"
+#include "tests/support/rewrap_checks.h"
 
 #include <gtest/gtest.h>
 
