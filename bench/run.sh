@@ -17,25 +17,35 @@ bash bench/make-inputs.sh
 mkdir -p bench/results
 out=bench/results/out.mkv
 timings=$(mktemp)
-trap 'rm -f "$timings" "$out"' EXIT
+trap 'rm -f "$timings" "$timings.one" "$out"' EXIT
 
 run_tool() {  # tool input -> appends "tool input wall cpu maxrss_kb"
-  local tool=$1 input=$2 stats
+  local tool=$1 input=$2 stats=$timings.one
   rm -f "$out"
   sync
+  local measure=(/usr/bin/time -o "$stats" -f "%e %U %S %M")
   case $tool in
-    corvane) stats=$( { /usr/bin/time -f "%e %U %S %M" "$remux" "$input" "$out" >/dev/null 2>/dev/null; } 2>&1 ) ;;
-    ffmpeg) stats=$( { /usr/bin/time -f "%e %U %S %M" ffmpeg -v error -nostdin -y -i "$input" -map 0 -c copy "$out" 2>/dev/null; } 2>&1 ) ;;
-    mkvmerge) stats=$( { /usr/bin/time -f "%e %U %S %M" mkvmerge -q -o "$out" "$input" >/dev/null 2>/dev/null; } 2>&1 ) ;;
+    corvane) "${measure[@]}" "$remux" "$input" "$out" >/dev/null 2>&1 ;;
+    ffmpeg) "${measure[@]}" ffmpeg -v error -nostdin -y -i "$input" -map 0 -c copy "$out" >/dev/null 2>&1 ;;
+    mkvmerge) "${measure[@]}" mkvmerge -q -o "$out" "$input" >/dev/null 2>&1 ;;
   esac
-  stats=$(tail -n 1 <<<"$stats")
-  read -r wall user sys rss <<<"$stats"
+  read -r wall user sys rss <"$stats"
   echo "$tool $(basename "$input") $wall $(awk -v u="$user" -v s="$sys" 'BEGIN{printf "%.2f", u+s}') $rss" >>"$timings"
 }
 
+packet_counts() {  # file -> packets per stream, one line
+  ffprobe -v error -count_packets -show_entries stream=nb_read_packets -of csv=p=0 "$1" | paste -sd' '
+}
+
 for input in bench/data/bytes-heavy.mp4 bench/data/packet-heavy.mp4; do
-  # One untimed pass warms the page cache so every tool reads from memory.
-  cat "$input" >/dev/null
+  # One untimed run warms the page cache so every tool reads from memory, and
+  # shows that Corvane's output holds every packet of the source.
+  rm -f "$out"
+  "$remux" "$input" "$out" >/dev/null
+  if [ "$(packet_counts "$input")" != "$(packet_counts "$out")" ]; then
+    echo "corvane-remux lost packets of $input" >&2
+    exit 1
+  fi
   for ((i = 0; i < runs; i++)); do
     for tool in corvane ffmpeg mkvmerge; do run_tool "$tool" "$input"; done
   done
