@@ -113,15 +113,15 @@ std::vector<FixtureSpec> MakeFixtures() {
 
 // Writes under a private name and renames, so that test processes running
 // side by side never see half a file.
-bool Generate(const FixtureSpec& spec, const fs::path& target) {
+bool Generate(const FixtureSpec& fixture, const fs::path& target) {
   const fs::path partial =
       target.string() + ".partial" + std::to_string(::getpid()) + fs::path(target).extension().string();
   Args args = {"-y", "-hide_banner", "-loglevel", "error", "-nostdin"};
-  args.insert(args.end(), spec.ffmpegArgs.begin(), spec.ffmpegArgs.end());
+  args.insert(args.end(), fixture.ffmpegArgs.begin(), fixture.ffmpegArgs.end());
   args.push_back(partial.string());
   const ProcessResult result = RunProgram("ffmpeg", args);
   if (result.exitCode != 0) {
-    ADD_FAILURE() << "ffmpeg could not make fixture " << spec.name << ": " << result.err;
+    ADD_FAILURE() << "ffmpeg could not make fixture " << fixture.name << ": " << result.err;
     fs::remove(partial);
     return false;
   }
@@ -143,16 +143,16 @@ const std::vector<FixtureSpec>& GoodFixtures() {
 }
 
 const FixtureSpec& FixtureNamed(const std::string& name) {
-  for (const FixtureSpec& spec : GoodFixtures()) {
-    if (spec.name == name) return spec;
+  for (const FixtureSpec& fixture : GoodFixtures()) {
+    if (fixture.name == name) return fixture;
   }
   throw std::invalid_argument("no fixture named " + name);
 }
 
-fs::path FixturePath(const FixtureSpec& spec) {
-  const fs::path target = MediaCacheDir() / spec.fileName;
+fs::path FixturePath(const FixtureSpec& fixture) {
+  const fs::path target = MediaCacheDir() / fixture.fileName;
   if (fs::exists(target)) return target;
-  return Generate(spec, target) ? target : fs::path();
+  return Generate(fixture, target) ? target : fs::path();
 }
 
 fs::path EmptyFile() {
@@ -174,10 +174,10 @@ fs::path RandomBytesFile() {
 fs::path TruncatedMp4() {
   const fs::path path = MediaCacheDir() / "truncated.mp4";
   if (fs::exists(path)) return path;
-  FixtureSpec spec = FixtureNamed("mp4");
-  spec.fileName = "faststart.mp4";
-  spec.ffmpegArgs.insert(spec.ffmpegArgs.end(), {"-movflags", "+faststart"});
-  const fs::path whole = FixturePath(spec);
+  FixtureSpec fixture = FixtureNamed("mp4");
+  fixture.fileName = "faststart.mp4";
+  fixture.ffmpegArgs.insert(fixture.ffmpegArgs.end(), {"-movflags", "+faststart"});
+  const fs::path whole = FixturePath(fixture);
   if (whole.empty()) return {};
   const fs::path partial = path.string() + ".partial" + std::to_string(::getpid());
   fs::copy_file(whole, partial, fs::copy_options::overwrite_existing);

@@ -30,7 +30,7 @@ const std::vector<FixtureSpec>& GoodFixtures();
 const FixtureSpec& FixtureNamed(const std::string& name);
 // Makes the fixture on first use; empty when ffmpeg failed (the failure is
 // reported to the running test).
-std::filesystem::path FixturePath(const FixtureSpec& spec);
+std::filesystem::path FixturePath(const FixtureSpec& fixture);
 
 // Bad inputs.
 std::filesystem::path EmptyFile();

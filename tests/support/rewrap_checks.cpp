@@ -25,9 +25,9 @@ void ExpectSameStreams(const ProbeResult& source, const ProbeResult& output) {
 
 }  // namespace
 
-void ExpectFaithfulRewrap(const FixtureSpec& spec, const fs::path& source, const fs::path& output,
+void ExpectFaithfulRewrap(const FixtureSpec& fixture, const fs::path& source, const fs::path& output,
                           double durationTolerance) {
-  SCOPED_TRACE("fixture " + spec.name);
+  SCOPED_TRACE("fixture " + fixture.name);
   const ProbeResult probedOutput = Probe(output);
   EXPECT_TRUE(probedOutput.ok) << probedOutput.errors;
   const MkvSummary mkv = InspectMatroska(output);
@@ -39,13 +39,13 @@ void ExpectFaithfulRewrap(const FixtureSpec& spec, const fs::path& source, const
 
   std::string ffmpegError;
   const auto reference = FfmpegCopyToMatroska(source, output.parent_path() / "ffmpeg_copy.mkv", &ffmpegError);
-  if (spec.lacksTimestamps) {
+  if (fixture.lacksTimestamps) {
     EXPECT_FALSE(reference) << "ffmpeg -c copy was expected to refuse this file";
     EXPECT_NE(ffmpegError.find("unknown timestamp"), std::string::npos) << ffmpegError;
   } else {
     ASSERT_TRUE(reference) << ffmpegError;
   }
-  const fs::path hashReference = spec.bitstreamReformatted ? *reference : source;
+  const fs::path hashReference = fixture.bitstreamReformatted ? *reference : source;
   const auto expectedHashes = PacketHashes(hashReference);
   ASSERT_FALSE(expectedHashes.empty());
   EXPECT_EQ(PacketHashes(output), expectedHashes);

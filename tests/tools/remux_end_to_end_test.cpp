@@ -28,15 +28,15 @@ std::string FileContents(const fs::path& path) {
 class RemuxConverts : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RemuxConverts, WritesAFaithfulMatroskaFileAndLeavesTheSourceAlone) {
-  const FixtureSpec& spec = FixtureNamed(GetParam());
-  const fs::path source = FixturePath(spec);
+  const FixtureSpec& fixture = FixtureNamed(GetParam());
+  const fs::path source = FixturePath(fixture);
   ASSERT_FALSE(source.empty());
   const std::string before = FileContents(source);
-  const fs::path output = ScratchDir("remux_" + spec.name) / "out.mkv";
+  const fs::path output = ScratchDir("remux_" + fixture.name) / "out.mkv";
 
   const ProcessResult run = Remux({source.string(), output.string()});
   EXPECT_EQ(run.exitCode, 0) << run.err;
-  ExpectFaithfulRewrap(spec, source, output);
+  ExpectFaithfulRewrap(fixture, source, output);
   EXPECT_EQ(FileContents(source), before);
 }
 

@@ -17,23 +17,23 @@ namespace {
 class ConversionGraphTest : public MediaGraphTest, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(ConversionGraphTest, WritesAFaithfulMatroskaFile) {
-  const FixtureSpec& spec = FixtureNamed(GetParam());
-  const fs::path source = FixturePath(spec);
+  const FixtureSpec& fixture = FixtureNamed(GetParam());
+  const fs::path source = FixturePath(fixture);
   ASSERT_FALSE(source.empty());
-  const fs::path output = ScratchDir("conversion_" + spec.name) / "out.mkv";
+  const fs::path output = ScratchDir("conversion_" + fixture.name) / "out.mkv";
   ConversionGraph built;
   ASSERT_EQ(BuildConversion(source, output, &built), S_OK);
-  EXPECT_EQ(built.connectedStreams, spec.videoStreams + spec.audioStreams + spec.subtitleStreams);
+  EXPECT_EQ(built.connectedStreams, fixture.videoStreams + fixture.audioStreams + fixture.subtitleStreams);
   const RunOutcome outcome = RunToCompletion(built.graph.Get());
   ASSERT_EQ(outcome.runResult, S_OK);
   ASSERT_EQ(outcome.eventCode, EC_COMPLETE) << std::hex << outcome.eventParam;
   EXPECT_EQ(outcome.stopResult, S_OK);
-  ExpectFaithfulRewrap(spec, source, output);
+  ExpectFaithfulRewrap(fixture, source, output);
 }
 
 std::vector<std::string> AllFixtureNames() {
   std::vector<std::string> names;
-  for (const FixtureSpec& spec : GoodFixtures()) names.push_back(spec.name);
+  for (const FixtureSpec& fixture : GoodFixtures()) names.push_back(fixture.name);
   return names;
 }
 

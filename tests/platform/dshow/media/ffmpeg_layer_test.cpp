@@ -62,16 +62,16 @@ int Rewrap(Demuxer& demuxer, const fs::path& output) {
 class FfmpegLayerRewrap : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(FfmpegLayerRewrap, KeepsEveryPacketAndStreamProperty) {
-  const FixtureSpec& spec = FixtureNamed(GetParam());
-  const fs::path source = FixturePath(spec);
+  const FixtureSpec& fixture = FixtureNamed(GetParam());
+  const fs::path source = FixturePath(fixture);
   ASSERT_FALSE(source.empty());
   Fd input{-1};
   std::unique_ptr<Demuxer> demuxer;
   ASSERT_EQ(OpenDemuxer(source, input, &demuxer), 0);
-  EXPECT_EQ(demuxer->StreamCount(), spec.videoStreams + spec.audioStreams + spec.subtitleStreams);
-  const fs::path output = ScratchDir("ffmpeg_layer_" + spec.name) / "out.mkv";
+  EXPECT_EQ(demuxer->StreamCount(), fixture.videoStreams + fixture.audioStreams + fixture.subtitleStreams);
+  const fs::path output = ScratchDir("ffmpeg_layer_" + fixture.name) / "out.mkv";
   ASSERT_EQ(Rewrap(*demuxer, output), 0);
-  ExpectFaithfulRewrap(spec, source, output);
+  ExpectFaithfulRewrap(fixture, source, output);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, FfmpegLayerRewrap,

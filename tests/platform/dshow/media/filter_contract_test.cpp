@@ -67,8 +67,8 @@ TEST_F(FilterContractTest, InterleavingModesBothWriteEveryPacket) {
     SCOPED_TRACE(mode);
     ConversionGraph built;
     const fs::path output = ScratchDir("interleave_" + std::to_string(mode)) / "out.mkv";
-    const FixtureSpec& spec = FixtureNamed("two_audio");
-    ASSERT_EQ(BuildConversion(FixturePath(spec), output, &built), S_OK);
+    const FixtureSpec& fixture = FixtureNamed("two_audio");
+    ASSERT_EQ(BuildConversion(FixturePath(fixture), output, &built), S_OK);
     ComPtr<IConfigInterleaving> interleaving;
     ASSERT_EQ(built.muxer.As(interleaving), S_OK);
     InterleavingMode current = INTERLEAVE_NONE;
@@ -76,7 +76,7 @@ TEST_F(FilterContractTest, InterleavingModesBothWriteEveryPacket) {
     EXPECT_EQ(current, INTERLEAVE_FULL);
     ASSERT_EQ(interleaving->put_Mode(mode), S_OK);
     EXPECT_EQ(RunToCompletion(built.graph.Get()).eventCode, EC_COMPLETE);
-    ExpectFaithfulRewrap(spec, FixturePath(spec), output, mode == INTERLEAVE_FULL ? 0.001 : 0.025);
+    ExpectFaithfulRewrap(fixture, FixturePath(fixture), output, mode == INTERLEAVE_FULL ? 0.001 : 0.025);
   }
 }
 

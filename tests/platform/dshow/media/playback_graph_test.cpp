@@ -27,26 +27,26 @@ void ExpectEveryRendererFed(IGraphBuilder* graph) {
 class PlaybackGraphTest : public MediaGraphTest, public ::testing::WithParamInterface<std::string> {};
 
 TEST_P(PlaybackGraphTest, RenderFileBuildsTheGraphAndItDecodes) {
-  const FixtureSpec& spec = FixtureNamed(GetParam());
-  const fs::path source = FixturePath(spec);
+  const FixtureSpec& fixture = FixtureNamed(GetParam());
+  const fs::path source = FixturePath(fixture);
   ASSERT_FALSE(source.empty());
   ComPtr<IGraphBuilder> graph = MakeGraph();
-  const HRESULT expected = spec.subtitleStreams > 0 ? VFW_S_PARTIAL_RENDER : S_OK;
+  const HRESULT expected = fixture.subtitleStreams > 0 ? VFW_S_PARTIAL_RENDER : S_OK;
   ASSERT_EQ(graph->RenderFile(Wide(source).c_str(), nullptr), expected);
 
-  const bool selfSplitting = fs::path(spec.fileName).extension() == ".wmv";
+  const bool selfSplitting = fs::path(fixture.fileName).extension() == ".wmv";
   EXPECT_EQ(CountOfClass(graph.Get(), CLSID_CorvaneStreamSource), selfSplitting ? 1 : 0);
   EXPECT_EQ(CountOfClass(graph.Get(), CLSID_AsyncReader), selfSplitting ? 0 : 1);
   EXPECT_EQ(CountOfClass(graph.Get(), CLSID_CorvaneSplitter), selfSplitting ? 0 : 1);
-  EXPECT_EQ(CountOfClass(graph.Get(), CLSID_CorvaneVideoDecoder), spec.videoStreams);
-  EXPECT_EQ(CountOfClass(graph.Get(), CLSID_CorvaneAudioDecoder), spec.audioStreams);
-  EXPECT_EQ(CountOfClass(graph.Get(), CLSID_CorvaneVideoRenderer), spec.videoStreams);
-  EXPECT_EQ(CountOfClass(graph.Get(), CLSID_CorvaneAudioRenderer), spec.audioStreams);
+  EXPECT_EQ(CountOfClass(graph.Get(), CLSID_CorvaneVideoDecoder), fixture.videoStreams);
+  EXPECT_EQ(CountOfClass(graph.Get(), CLSID_CorvaneAudioDecoder), fixture.audioStreams);
+  EXPECT_EQ(CountOfClass(graph.Get(), CLSID_CorvaneVideoRenderer), fixture.videoStreams);
+  EXPECT_EQ(CountOfClass(graph.Get(), CLSID_CorvaneAudioRenderer), fixture.audioStreams);
   const ComPtr<IBaseFilter> splitter =
       FilterOfClass(graph.Get(), selfSplitting ? CLSID_CorvaneStreamSource : CLSID_CorvaneSplitter);
   ASSERT_TRUE(splitter);
   EXPECT_EQ(PinsOf(splitter.Get(), PINDIR_OUTPUT, true).size(),
-            static_cast<std::size_t>(spec.subtitleStreams));
+            static_cast<std::size_t>(fixture.subtitleStreams));
 
   ComPtr<IMediaFilter> timing;
   ASSERT_EQ(graph.As(timing), S_OK);
@@ -59,7 +59,7 @@ TEST_P(PlaybackGraphTest, RenderFileBuildsTheGraphAndItDecodes) {
 
 std::vector<std::string> AllFixtureNames() {
   std::vector<std::string> names;
-  for (const FixtureSpec& spec : GoodFixtures()) names.push_back(spec.name);
+  for (const FixtureSpec& fixture : GoodFixtures()) names.push_back(fixture.name);
   return names;
 }
 
