@@ -26,6 +26,14 @@ Ending Failed(const char* format, HRESULT hr) {
   return hr;
 }
 
+// A pin search that ends without a pin reports the search's own code, which
+// is S_FALSE when the enumeration simply ran out; the conversion still failed,
+// so it must not return a success code to its caller.
+Ending FailedPinSearch(const char* format, HRESULT hr) {
+  ReportMessage(format, HexCode(hr));
+  return FAILED(hr) ? hr : VFW_E_NOT_FOUND;
+}
+
 template <typename Interface, typename Source>
 HRESULT Query(const ComPtr<Source>& source, ComPtr<Interface>& target) {
   return source->QueryInterface(Interface::iid, reinterpret_cast<void**>(target.ReleaseAndGetAddressOf()));
@@ -122,12 +130,12 @@ class Conversion {
     if (FAILED(hr)) return Failed("Failed to add FileWriter filter to graph!  hr=0x%x\n", hr);
     ComPtr<IPin> muxOutPin;
     hr = FindMatchingPin(m_mux.Get(), PINDIR_OUTPUT, 0, false, muxOutPin.ReleaseAndGetAddressOf());
-    if (FAILED(hr) || !muxOutPin) return Failed("Failed to find output pin on Mux!  hr=0x%x\n", hr);
+    if (FAILED(hr) || !muxOutPin) return FailedPinSearch("Failed to find output pin on Mux!  hr=0x%x\n", hr);
     ComPtr<IPin> writerInPin;
     hr = FindMatchingPin(m_fileWriter.Get(), PINDIR_INPUT, 0, false, writerInPin.ReleaseAndGetAddressOf());
     if (FAILED(hr) || !writerInPin) {
       muxOutPin.Reset();
-      return Failed("Failed to find input pin on FileWriter!  hr=0x%x\n", hr);
+      return FailedPinSearch("Failed to find input pin on FileWriter!  hr=0x%x\n", hr);
     }
     hr = m_graph->ConnectDirect(muxOutPin.Get(), writerInPin.Get(), nullptr);
     muxOutPin.Reset();

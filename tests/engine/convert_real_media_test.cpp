@@ -12,6 +12,7 @@
 #include "tests/engine/fakes/recording_backends.h"
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
+#include "tests/support/rewrap_checks.h"
 
 namespace {
 
@@ -47,31 +48,6 @@ class RealConversion : public ::testing::Test {
   RecordingMessageBoxes messages;
   RecordingShell shell;
 };
-
-// The same streams and codecs, the same packets as `ffmpeg -c copy` writes
-// (or as the source, where ffmpeg refuses), the same duration, and Cues.
-void ExpectFaithfulRewrap(const FixtureSpec& spec, const fs::path& source, const fs::path& output) {
-  const ProbeResult in = Probe(source);
-  const ProbeResult out = Probe(output);
-  ASSERT_TRUE(out.ok) << out.errors;
-  ASSERT_EQ(out.streams.size(), in.streams.size());
-  for (std::size_t i = 0; i < in.streams.size(); ++i) {
-    EXPECT_EQ(out.streams[i].codecType, in.streams[i].codecType) << "stream " << i;
-    EXPECT_EQ(out.streams[i].codecName, in.streams[i].codecName) << "stream " << i;
-  }
-  const MkvSummary mkv = InspectMatroska(output);
-  EXPECT_TRUE(mkv.readCleanly) << mkv.errors;
-  EXPECT_EQ(mkv.trackCount, spec.videoStreams + spec.audioStreams + spec.subtitleStreams);
-  EXPECT_TRUE(mkv.hasCues);
-
-  const auto reference = FfmpegCopyToMatroska(source, output.parent_path() / "reference.mkv");
-  ASSERT_EQ(reference.has_value(), !spec.lacksTimestamps);
-  const auto expectedPackets = PacketHashes(reference ? *reference : source);
-  ASSERT_FALSE(expectedPackets.empty());
-  EXPECT_EQ(PacketHashes(output), expectedPackets);
-  const double expectedDuration = reference ? Probe(*reference).durationSeconds : in.durationSeconds;
-  EXPECT_NEAR(out.durationSeconds, expectedDuration, reference ? 0.001 : 0.05);
-}
 
 class EachFixture : public RealConversion, public ::testing::WithParamInterface<FixtureSpec> {};
 

@@ -378,11 +378,12 @@ const BrokenStep kBrokenSteps[] = {
      [](FakeGraph& g, FakeFilter&, FakeFilter&) { g.addFilterResults["Writer"] = VFW_E_DUPLICATE_NAME; },
      {"Failed to add FileWriter filter to graph!  hr=0x8004023e\n"},
      VFW_E_DUPLICATE_NAME},
-    // A pin search that finds nothing fails its step with the search's own result.
+    // A pin search that runs out of pins shows the search's own result but
+    // returns a failure, never that S_FALSE.
     {"MultiplexerOutputPin",
      [](FakeGraph&, FakeFilter& m, FakeFilter&) { m.Pin(PINDIR_OUTPUT, 0)->connectedToResult = S_OK; },
      {"Failed to find output pin on Mux!  hr=0x1\n"},
-     S_FALSE},
+     VFW_E_NOT_FOUND},
     {"WriterInputPin",
      [](FakeGraph&, FakeFilter&, FakeFilter& w) { w.enumPinsResult = E_OUTOFMEMORY; },
      {"Failed to find input pin on FileWriter!  hr=0x8007000e\n"},

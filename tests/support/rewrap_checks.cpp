@@ -33,6 +33,7 @@ void ExpectFaithfulRewrap(const FixtureSpec& fixture, const fs::path& source, co
   const MkvSummary mkv = InspectMatroska(output);
   EXPECT_TRUE(mkv.readCleanly) << mkv.errors;
   EXPECT_TRUE(mkv.hasCues);
+  EXPECT_EQ(mkv.trackCount, fixture.videoStreams + fixture.audioStreams + fixture.subtitleStreams);
   const ProbeResult probedSource = Probe(source);
   ExpectSameStreams(probedSource, probedOutput);
   EXPECT_EQ(probedOutput.chapterCount, probedSource.chapterCount);
