@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ struct FixtureSpec {
   // Packets without timestamps: `ffmpeg -c copy` refuses to write Matroska.
   bool lacksTimestamps = false;
 };
+
+// Test names and failure messages show a fixture by its name.
+inline void PrintTo(const FixtureSpec& fixture, std::ostream* out) { *out << fixture.name; }
 
 // The folder the fixtures are cached in (under the build folder).
 std::filesystem::path MediaCacheDir();
