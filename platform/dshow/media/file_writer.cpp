@@ -1,6 +1,7 @@
 #include "platform/dshow/media/file_writer.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -22,6 +23,24 @@ int WriteAllAt(int fd, const BYTE* data, LONG size, int64_t offset) {
     done += static_cast<LONG>(wrote);
   }
   return 0;
+}
+
+// The multiplexer seeks back to complete its header, so the output must
+// take writes at any offset: a FIFO or a socket cannot. O_NONBLOCK keeps a
+// FIFO without a reader from blocking the open (it fails with ENXIO instead).
+HRESULT OpenOutput(const std::string& utf8Path, int* fd) {
+  *fd = ::open(utf8Path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NONBLOCK, 0666);
+  if (*fd < 0 && errno == ENXIO) return HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
+  if (*fd < 0) return errno == ENOENT ? HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND) : HResultFromErrno(errno);
+  struct stat info {};
+  if (::fstat(*fd, &info) != 0 || S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)) {
+    ::close(*fd);
+    *fd = -1;
+    return HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
+  }
+  // Writes then wait for the disk as usual.
+  ::fcntl(*fd, F_SETFL, ::fcntl(*fd, F_GETFL) & ~O_NONBLOCK);
+  return S_OK;
 }
 
 }  // namespace
@@ -69,8 +88,8 @@ HRESULT FileWriter::QueryExtraInterface(REFIID riid, void** ppv) {
 HRESULT FileWriter::OnPause() {
   if (m_openedThisRun) return S_OK;  // Running → Paused keeps the file
   if (m_fileName.empty()) return E_FAIL;
-  const int fd = ::open(WideToUtf8(m_fileName).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-  if (fd < 0) return errno == ENOENT ? HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND) : HResultFromErrno(errno);
+  int fd = -1;
+  if (const HRESULT hr = OpenOutput(WideToUtf8(m_fileName), &fd); FAILED(hr)) return hr;
   std::lock_guard lock(m_fileLock);
   m_fd = fd;
   m_openedThisRun = true;

@@ -42,7 +42,8 @@ class FileWriter : public BaseFilter, public IFileSinkFilter {
  protected:
   HRESULT QueryExtraInterface(REFIID riid, void** ppv) override;
   // Creates or truncates the file on leaving Stopped; a folder that cannot be
-  // written to fails the state change with the system's code.
+  // written to fails the state change with the system's code, a FIFO or a
+  // socket (no seeking back) with ERROR_ACCESS_DENIED, without waiting.
   HRESULT OnPause() override;
   HRESULT OnStop() override;
 

@@ -25,7 +25,10 @@ ReadOnlyFile::~ReadOnlyFile() { Close(); }
 
 HRESULT ReadOnlyFile::Open(const std::string& utf8Path) {
   Close();
-  const int fd = ::open(utf8Path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK, opening a FIFO that nobody writes to waits forever;
+  // the check below refuses it before any read. Reads of a regular file
+  // ignore the flag.
+  const int fd = ::open(utf8Path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return errno == ENOENT ? MissingPathError(utf8Path) : HResultFromErrno(errno);
   struct stat info {};
   if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {

@@ -16,7 +16,9 @@ class ReadOnlyFile {
 
   // HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND) for a missing file,
   // ERROR_PATH_NOT_FOUND when its folder is missing, ERROR_ACCESS_DENIED,
-  // ERROR_DIRECTORY for a folder.
+  // ERROR_DIRECTORY for a folder. Anything else that is not a regular file
+  // (a FIFO, a device such as /dev/zero, a socket) is refused at once with
+  // ERROR_ACCESS_DENIED: it has no size and cannot be read at random places.
   HRESULT Open(const std::string& utf8Path);
   void Close();
   bool IsOpen() const { return m_fd >= 0; }

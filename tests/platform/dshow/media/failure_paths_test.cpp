@@ -10,9 +10,9 @@
 #include "platform/com/com_runtime.h"
 #include "platform/dshow/media/install.h"
 #include "tests/platform/dshow/media/graph_harness.h"
-#include "tests/support/rewrap_checks.h"
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
+#include "tests/support/rewrap_checks.h"
 
 namespace fs = std::filesystem;
 using namespace media_test;
@@ -83,6 +83,23 @@ TEST_F(FailurePathsTest, OutputIntoAMissingFolderFailsRun) {
   const RunOutcome outcome = RunToCompletion(built.graph.Get(), 2000);
   EXPECT_EQ(outcome.runResult, HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND));
   EXPECT_FALSE(fs::exists(output));
+}
+
+// Opening a FIFO waits for its other end: the sources and the writer must
+// refuse one at once (they need a file they can seek in) instead of hanging.
+TEST_F(FailurePathsTest, FifosAreRefusedWithoutWaitingOnEitherSide) {
+  const fs::path dir = ScratchDir("fifos");
+  for (const char* name : {"in.mp4", "in.wmv"}) {  // File Source, Stream Source
+    ASSERT_EQ(::mkfifo((dir / name).c_str(), 0644), 0);
+    EXPECT_EQ(MakeGraph()->RenderFile(Wide(dir / name).c_str(), nullptr),
+              HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED))
+        << name;
+  }
+  const fs::path output = dir / "out.mkv";
+  ASSERT_EQ(::mkfifo(output.c_str(), 0644), 0);
+  ConversionGraph built;
+  ASSERT_EQ(BuildConversion(FixturePath(FixtureNamed("avi")), output, &built), S_OK);
+  EXPECT_EQ(RunToCompletion(built.graph.Get(), 2000).runResult, HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
 }
 
 // A scratch file system of our own; needs root (CI and the development
