@@ -186,6 +186,38 @@ fs::path TruncatedMp4() {
   return path;
 }
 
+fs::path CutShort(const FixtureSpec& fixture, int percent) {
+  const fs::path whole = FixturePath(fixture);
+  const fs::path path = MediaCacheDir() / ("cut" + std::to_string(percent) + "_" + fixture.fileName);
+  if (whole.empty() || fs::exists(path)) return whole.empty() ? fs::path() : path;
+  const fs::path partial = path.string() + ".partial" + std::to_string(::getpid());
+  fs::copy_file(whole, partial, fs::copy_options::overwrite_existing);
+  fs::resize_file(partial, fs::file_size(whole) * percent / 100);
+  fs::rename(partial, path);
+  return path;
+}
+
+fs::path FontAttachmentMkv() {
+  // The muxers copy an attachment's bytes without reading them.
+  const fs::path font = WriteSideFile("font.ttf", std::string(3000, 'F'));
+  return FixturePath({"font_attachment", "font_attachment.mkv",
+                      Join({Video("1"),
+                            {"-c:v", "mpeg4", "-attach", font.string(), "-metadata:s:t",
+                             "mimetype=application/x-truetype-font"}})});
+}
+
+fs::path CoverPictureMp3() {
+  return FixturePath(
+      {"cover_picture", "cover_picture.mp3",
+       Join({Tone(44100, "440", "1"),
+             {"-f", "lavfi", "-i", "testsrc2=size=64x64:duration=0.04", "-frames:v", "1", "-map", "0", "-map",
+              "1", "-c:a", "libmp3lame", "-c:v", "mjpeg", "-disposition:v", "attached_pic"}})});
+}
+
+fs::path TimecodeMov() {
+  return FixturePath({"timecode", "timecode.mov", Join({Video("1"), kX264, {"-timecode", kStartTimecode}})});
+}
+
 fs::path MissingFile() { return MediaCacheDir() / "no such folder" / "missing.mp4"; }
 
 fs::path UnicodePathCopy() {

@@ -42,6 +42,16 @@ std::filesystem::path RandomBytesFile();
 // An MP4 with its index first, cut off halfway through the media data.
 std::filesystem::path TruncatedMp4();
 std::filesystem::path MissingFile();
+// A copy of a good fixture keeping only its first `percent` per cent.
+std::filesystem::path CutShort(const FixtureSpec& fixture, int percent);
+
+// What Matroska keeps outside its tracks: an MKV with a font attached, an MP3
+// with a JPEG cover picture, a MOV with a timecode track starting at
+// kStartTimecode.
+std::filesystem::path FontAttachmentMkv();
+std::filesystem::path CoverPictureMp3();
+std::filesystem::path TimecodeMov();
+inline constexpr char kStartTimecode[] = "01:00:00:00";
 // A copy of the MP4 fixture under a name with spaces and non-ASCII letters.
 std::filesystem::path UnicodePathCopy();
 

@@ -1,6 +1,7 @@
 #include "platform/dshow/media/demuxer.h"
 
 #include <cstdio>
+#include <optional>
 
 extern "C" {
 #include <libavutil/dict.h>
@@ -20,11 +21,66 @@ std::vector<std::pair<std::string, std::string>> MetadataPairs(const AVDictionar
   return pairs;
 }
 
+// libavformat writes no header for an audio stream without a sample rate or
+// a video stream without a picture size. A file cut short or damaged before a
+// stream's first whole frame leaves them unknown; that one stream is then left
+// out rather than failing the whole file.
+bool HasParametersToWrite(const AVCodecParameters& params) {
+  switch (params.codec_type) {
+    case AVMEDIA_TYPE_AUDIO:
+      return params.sample_rate > 0;
+    case AVMEDIA_TYPE_VIDEO:
+      return params.width > 0 && params.height > 0;
+    default:
+      return true;
+  }
+}
+
 // Streams a rewrap can copy: a known codec that Matroska can carry (cover
-// pictures are attachments there, not streams).
+// pictures are attachments there, not streams), described well enough to write.
 bool IsOffered(const AVStream& stream) {
   if (stream.disposition & AV_DISPOSITION_ATTACHED_PIC) return false;
-  return MatroskaCanCarry(stream.codecpar->codec_id);
+  return MatroskaCanCarry(stream.codecpar->codec_id) && HasParametersToWrite(*stream.codecpar);
+}
+
+std::string TagOr(const AVDictionary* metadata, const char* key, const char* fallback) {
+  const AVDictionaryEntry* entry = av_dict_get(metadata, key, nullptr, 0);
+  return entry && *entry->value ? entry->value : fallback;
+}
+
+// Attached files (Matroska's attachments) carry their bytes as extradata;
+// cover pictures (MP3, MP4, and Matroska's own image attachments) as their one
+// packet. Matroska stores both as attachments, which need a name and a type.
+std::optional<ContainerInfo::Attachment> AttachmentOf(const AVStream& stream) {
+  const AVCodecParameters& params = *stream.codecpar;
+  const bool cover = (stream.disposition & AV_DISPOSITION_ATTACHED_PIC) != 0;
+  const uint8_t* data = cover ? stream.attached_pic.data : params.extradata;
+  const int size = cover ? stream.attached_pic.size : params.extradata_size;
+  if (!cover && params.codec_type != AVMEDIA_TYPE_ATTACHMENT) return std::nullopt;
+  if (!data || size <= 0) return std::nullopt;
+  const bool png = params.codec_id == AV_CODEC_ID_PNG;
+  ContainerInfo::Attachment attachment;
+  attachment.fileName = TagOr(stream.metadata, "filename", cover ? (png ? "cover.png" : "cover.jpg") : "");
+  if (attachment.fileName.empty()) return std::nullopt;
+  const char* anyType = cover ? (png ? "image/png" : "image/jpeg") : "application/octet-stream";
+  attachment.mimeType = TagOr(stream.metadata, "mimetype", anyType);
+  attachment.codec = params.codec_id;
+  attachment.data.assign(data, data + size);
+  return attachment;
+}
+
+// A QuickTime timecode (tmcd) track has no Matroska counterpart and is left
+// out; the start timecode libavformat read from it becomes a file tag, so
+// that the rewrap still says where the recording starts.
+void KeepStartTimecode(const AVFormatContext& context,
+                       std::vector<std::pair<std::string, std::string>>* tags) {
+  if (av_dict_get(context.metadata, "timecode", nullptr, 0)) return;
+  for (unsigned i = 0; i < context.nb_streams; ++i) {
+    if (const AVDictionaryEntry* entry = av_dict_get(context.streams[i]->metadata, "timecode", nullptr, 0)) {
+      tags->emplace_back("timecode", entry->value);
+      return;
+    }
+  }
 }
 
 }  // namespace
@@ -115,7 +171,11 @@ void Demuxer::CollectContainerInfo() {
     info->chapters.push_back(
         {chapter.id, chapter.time_base, chapter.start, chapter.end, MetadataPairs(chapter.metadata)});
   }
+  for (unsigned i = 0; i < m_context->nb_streams; ++i) {
+    if (auto attachment = AttachmentOf(*m_context->streams[i])) info->attachments.push_back(*attachment);
+  }
   info->tags = MetadataPairs(m_context->metadata);
+  KeepStartTimecode(*m_context, &info->tags);
   info->durationUs = m_context->duration;
   info->startTimeUs = StartTimeUs();
   m_container = std::move(info);

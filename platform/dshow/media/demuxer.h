@@ -25,8 +25,10 @@ class Demuxer {
   static int Open(ReadAt read, int64_t totalSize, std::unique_ptr<Demuxer>* out);
   ~Demuxer();
 
-  // The streams offered, in file order (streams with no known codec are
-  // left out); indexes below are positions in this list.
+  // The streams offered, in file order (streams with no known codec, or
+  // whose sample rate or picture size stayed unknown, are left out; attached
+  // files and cover pictures are in Container()); indexes below are
+  // positions in this list.
   int StreamCount() const { return static_cast<int>(m_offered.size()); }
   const AVStream& Stream(int index) const { return *m_context->streams[m_offered[index]]; }
   const std::shared_ptr<const ContainerInfo>& Container() const { return m_container; }

@@ -22,6 +22,29 @@ void SetMetadata(AVDictionary** metadata, const std::vector<std::pair<std::strin
   for (const auto& [key, value] : pairs) av_dict_set(metadata, key.c_str(), value.c_str(), 0);
 }
 
+int64_t Middle(int64_t a, int64_t b, int64_t c) {
+  return std::max(std::min(a, b), std::min(std::max(a, b), c));
+}
+
+// A damaged source can have a timestamp jump back, or a frame shown before it
+// is decoded (pts < dts). libavformat refuses either packet with EINVAL, which
+// would end the whole file; like the ffmpeg command, the packet gets the
+// nearest timestamps the muxer takes instead. `lastDts` is the stream's
+// previous dts in the same time base (AV_NOPTS_VALUE before its first packet).
+void KeepDecodeOrder(AVPacket* packet, int64_t* lastDts) {
+  if (packet->dts == AV_NOPTS_VALUE) return;
+  if (packet->pts != AV_NOPTS_VALUE && packet->pts < packet->dts) {
+    const int64_t next = *lastDts == AV_NOPTS_VALUE ? packet->pts : *lastDts + 1;
+    packet->pts = packet->dts = Middle(packet->pts, packet->dts, next);
+  }
+  // Matroska takes equal decode times (AVFMT_TS_NONSTRICT), not earlier ones.
+  if (*lastDts != AV_NOPTS_VALUE && packet->dts < *lastDts) {
+    if (packet->pts != AV_NOPTS_VALUE) packet->pts = std::max(packet->pts, *lastDts);
+    packet->dts = *lastDts;
+  }
+  *lastDts = packet->dts;
+}
+
 }  // namespace
 
 MatroskaWriter::MatroskaWriter(WriteAt write) : m_write(std::move(write)) {
@@ -83,6 +106,7 @@ int MatroskaWriter::AddStream(const StreamFormat& format) {
   if (!format.Language().empty()) av_dict_set(&stream->metadata, "language", format.Language().c_str(), 0);
   if (!format.Title().empty()) av_dict_set(&stream->metadata, "title", format.Title().c_str(), 0);
   m_sourceTimeBases.push_back(format.TimeBase());
+  m_lastDts.push_back(AV_NOPTS_VALUE);
   return stream->index;
 }
 
@@ -93,6 +117,27 @@ void MatroskaWriter::SetContainerInfo(const ContainerInfo& info) {
   // The muxer writes its own; a copied one would claim the source's tool.
   av_dict_set(&m_context->metadata, "encoder", nullptr, 0);
   for (const ContainerInfo::Chapter& source : info.chapters) AddChapter(source);
+  m_attachments = info.attachments;
+}
+
+// Attachment streams come after every stream AddStream numbered, so packet
+// indexes stay as given. The muxer writes them with the header.
+int MatroskaWriter::AddAttachments() {
+  for (const ContainerInfo::Attachment& attachment : m_attachments) {
+    AVStream* stream = avformat_new_stream(m_context, nullptr);
+    if (!stream) return AVERROR(ENOMEM);
+    AVCodecParameters& params = *stream->codecpar;
+    params.codec_type = AVMEDIA_TYPE_ATTACHMENT;
+    params.codec_id = attachment.codec;
+    const auto size = static_cast<int>(attachment.data.size());
+    params.extradata = static_cast<uint8_t*>(av_mallocz(size + AV_INPUT_BUFFER_PADDING_SIZE));
+    if (!params.extradata) return AVERROR(ENOMEM);
+    std::copy(attachment.data.begin(), attachment.data.end(), params.extradata);
+    params.extradata_size = size;
+    av_dict_set(&stream->metadata, "filename", attachment.fileName.c_str(), 0);
+    av_dict_set(&stream->metadata, "mimetype", attachment.mimeType.c_str(), 0);
+  }
+  return 0;
 }
 
 // avformat_free_context frees the chapters added here.
@@ -119,6 +164,7 @@ void MatroskaWriter::AddChapter(const ContainerInfo::Chapter& source) {
 int MatroskaWriter::WriteHeader() {
   if (!m_context || !m_io) return AVERROR(ENOMEM);
   if (m_headerWritten) return 0;
+  if (const int err = AddAttachments(); err < 0) return err;
   AVDictionary* options = nullptr;
   av_dict_parse_string(&options, kMuxerOptions, "=", ":", 0);
   const int err = avformat_write_header(m_context, &options);
@@ -130,12 +176,14 @@ int MatroskaWriter::WriteHeader() {
 
 int MatroskaWriter::WritePacket(int index, AVPacket* packet) {
   if (!m_headerWritten || m_trailerWritten) return AVERROR(EINVAL);
-  if (index < 0 || index >= static_cast<int>(m_context->nb_streams)) return AVERROR(EINVAL);
+  // Only streams AddStream numbered take packets; attachments follow them.
+  if (index < 0 || index >= static_cast<int>(m_sourceTimeBases.size())) return AVERROR(EINVAL);
   packet->stream_index = index;
   const int64_t start = av_rescale_q(m_startTimeUs, AV_TIME_BASE_Q, m_sourceTimeBases[index]);
   if (packet->pts != AV_NOPTS_VALUE) packet->pts -= start;
   if (packet->dts != AV_NOPTS_VALUE) packet->dts -= start;
   av_packet_rescale_ts(packet, m_sourceTimeBases[index], m_context->streams[index]->time_base);
+  KeepDecodeOrder(packet, &m_lastDts[index]);
   const int err = m_interleave == Interleave::ByTimestamp ? av_interleaved_write_frame(m_context, packet)
                                                           : av_write_frame(m_context, packet);
   av_packet_unref(packet);

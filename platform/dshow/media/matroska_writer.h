@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <vector>
 
 extern "C" {
 #include <libavformat/avformat.h>
@@ -30,8 +31,8 @@ class MatroskaWriter {
   // with codec private data, time base, language, title, default/forced).
   // Returns its index or a negative AVERROR.
   int AddStream(const StreamFormat& format);
-  // Before the header: chapters and global tags to keep, and the source's
-  // first timestamp, which becomes zero.
+  // Before the header: chapters, attachments and global tags to keep, and
+  // the source's first timestamp, which becomes zero.
   void SetContainerInfo(const ContainerInfo& info);
   void SetInterleave(Interleave mode) { m_interleave = mode; }
 
@@ -39,7 +40,9 @@ class MatroskaWriter {
   bool HeaderWritten() const { return m_headerWritten; }
   // Writes a packet of stream `index` whose timestamps are in that stream's
   // time base as given to AddStream; the packet's payload reference is taken
-  // over (zero-copy) and `packet` is left blank.
+  // over (zero-copy) and `packet` is left blank. A packet whose dts goes back
+  // or whose pts precedes its dts (a damaged source) is moved to the nearest
+  // timestamps Matroska takes rather than refused.
   int WritePacket(int index, AVPacket* packet);
   // Flushes what interleaving holds, writes Cues and seeks back to complete
   // the header. Once only.
@@ -52,6 +55,7 @@ class MatroskaWriter {
 
  private:
   void AddChapter(const ContainerInfo::Chapter& source);
+  int AddAttachments();
   static int WriteCallback(void* opaque, uint8_t* buffer, int size);
   static int64_t SeekCallback(void* opaque, int64_t offset, int whence);
 
@@ -61,6 +65,8 @@ class MatroskaWriter {
   AVIOContext* m_io = nullptr;
   AVFormatContext* m_context = nullptr;
   std::vector<AVRational> m_sourceTimeBases;
+  std::vector<int64_t> m_lastDts;  // per stream, in the muxer's time base
+  std::vector<ContainerInfo::Attachment> m_attachments;
   int64_t m_startTimeUs = 0;
   Interleave m_interleave = Interleave::ByTimestamp;
   bool m_headerWritten = false;

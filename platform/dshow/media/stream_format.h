@@ -55,7 +55,16 @@ struct ContainerInfo {
     int64_t end = 0;
     std::vector<std::pair<std::string, std::string>> metadata;
   };
+  // A file stored in the container (a font for styled subtitles, a cover
+  // picture), copied as it is.
+  struct Attachment {
+    std::string fileName;
+    std::string mimeType;
+    AVCodecID codec = AV_CODEC_ID_NONE;
+    std::vector<uint8_t> data;
+  };
   std::vector<Chapter> chapters;
+  std::vector<Attachment> attachments;
   std::vector<std::pair<std::string, std::string>> tags;
   int64_t durationUs = AV_NOPTS_VALUE;
   // The first timestamp of the source, AV_TIME_BASE units: a rewrap starts

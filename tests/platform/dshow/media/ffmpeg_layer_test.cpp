@@ -5,13 +5,14 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <functional>
 #include <memory>
 
 #include "platform/dshow/media/demuxer.h"
 #include "platform/dshow/media/matroska_writer.h"
-#include "tests/support/rewrap_checks.h"
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
+#include "tests/support/rewrap_checks.h"
 
 namespace fs = std::filesystem;
 using namespace media_test;
@@ -35,8 +36,11 @@ int OpenDemuxer(const fs::path& path, Fd& file, std::unique_ptr<Demuxer>* demuxe
       demuxer);
 }
 
+// Changes a packet's timestamps the way a damaged source can.
+using Damage = std::function<void(AVPacket* packet, int packetNumber)>;
+
 // Copies every packet of `demuxer` into a Matroska file at `output`.
-int Rewrap(Demuxer& demuxer, const fs::path& output) {
+int Rewrap(Demuxer& demuxer, const fs::path& output, const Damage& damage = {}) {
   Fd out{::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644)};
   const int fd = out.fd;
   MatroskaWriter writer([fd](int64_t pos, const uint8_t* data, int n) {
@@ -50,8 +54,9 @@ int Rewrap(Demuxer& demuxer, const fs::path& output) {
   writer.SetContainerInfo(*demuxer.Container());
   if (const int err = writer.WriteHeader(); err < 0) return err;
   AVPacket* packet = av_packet_alloc();
-  int index = 0, err = 0;
+  int index = 0, err = 0, number = 0;
   while ((err = demuxer.ReadPacket(packet, &index)) == 0) {
+    if (damage) damage(packet, number++);
     if ((err = writer.WritePacket(index, packet)) < 0) break;
   }
   av_packet_free(&packet);
@@ -93,6 +98,63 @@ TEST(FfmpegLayerBadInput, RefusesWhatIsNoMediaAndEndsTruncatedDataCleanly) {
   av_packet_free(&packet);
   EXPECT_EQ(err, AVERROR_EOF);
   EXPECT_GT(packets, 0);
+}
+
+// A TS cut off before the first whole AC-3 frame leaves the audio's sample
+// rate unknown; the muxer refused the whole header for it.
+TEST(FfmpegLayerBadInput, StreamWithUnknownParametersIsLeftOutNotFatal) {
+  Fd input{-1};
+  std::unique_ptr<Demuxer> demuxer;
+  ASSERT_EQ(OpenDemuxer(CutShort(FixtureNamed("ts"), 1), input, &demuxer), 0);
+  const fs::path output = ScratchDir("ffmpeg_layer_unknown_parameters") / "out.mkv";
+  ASSERT_EQ(Rewrap(*demuxer, output), 0);
+  const MkvSummary mkv = InspectMatroska(output);
+  EXPECT_TRUE(mkv.readCleanly) << mkv.errors;
+  EXPECT_EQ(mkv.trackCount, demuxer->StreamCount());
+}
+
+// Garbled bytes can make a timestamp jump back or put pts before dts; each
+// used to fail the whole file with EINVAL. Every packet must still be written.
+TEST(FfmpegLayerBadInput, TimestampsOutOfOrderAreWrittenNotRefused) {
+  const fs::path source = FixturePath(FixtureNamed("audio_only"));
+  Fd input{-1};
+  std::unique_ptr<Demuxer> demuxer;
+  ASSERT_EQ(OpenDemuxer(source, input, &demuxer), 0);
+  const fs::path output = ScratchDir("ffmpeg_layer_out_of_order") / "out.mkv";
+  const Damage backwardsAndReversed = [](AVPacket* packet, int number) {
+    if (number % 7 == 3) packet->pts = packet->dts = 0;
+    if (number % 7 == 5) packet->pts = packet->dts - 5 * packet->duration;
+  };
+  ASSERT_EQ(Rewrap(*demuxer, output, backwardsAndReversed), 0);
+  EXPECT_TRUE(InspectMatroska(output).readCleanly);
+  EXPECT_EQ(PacketHashes(output)[0].size(), PacketHashes(source)[0].size());
+}
+
+// Attached fonts and cover pictures become Matroska attachments; a QuickTime
+// timecode track, which Matroska cannot hold, leaves its start timecode as a tag.
+TEST(FfmpegLayerOutsideTracks, KeepsAttachmentsCoverPicturesAndTheStartTimecode) {
+  struct Case {
+    fs::path source;
+    std::vector<std::string> expected;  // in mkvmerge -J's report
+  };
+  for (const Case& c :
+       {Case{FontAttachmentMkv(),
+             {"\"file_name\": \"font.ttf\"", "\"application/x-truetype-font\"", "\"size\": 3000"}},
+        Case{CoverPictureMp3(), {"\"file_name\": \"cover.jpg\"", "\"image/jpeg\""}}}) {
+    Fd input{-1};
+    std::unique_ptr<Demuxer> demuxer;
+    ASSERT_EQ(OpenDemuxer(c.source, input, &demuxer), 0) << c.source;
+    const fs::path output = ScratchDir("ffmpeg_layer_attachments") / "out.mkv";
+    ASSERT_EQ(Rewrap(*demuxer, output), 0) << c.source;
+    const ProcessResult report = RunProgram("mkvmerge", {"-J", output.string()});
+    for (const std::string& text : c.expected) EXPECT_NE(report.out.find(text), std::string::npos) << text;
+  }
+  Fd input{-1};
+  std::unique_ptr<Demuxer> demuxer;
+  ASSERT_EQ(OpenDemuxer(TimecodeMov(), input, &demuxer), 0);
+  const fs::path output = ScratchDir("ffmpeg_layer_timecode") / "out.mkv";
+  ASSERT_EQ(Rewrap(*demuxer, output), 0);
+  EXPECT_EQ(Probe(output).tags["timecode"], kStartTimecode);
 }
 
 }  // namespace
