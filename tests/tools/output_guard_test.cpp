@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -48,6 +49,8 @@ TEST_F(OutputGuard, RefusesFoldersAndMissingSources) {
   EXPECT_NE(CheckRemuxPaths(Path("missing.mp4"), Path("out.mkv"), false), "");
   EXPECT_NE(CheckRemuxPaths(m_dir.string(), Path("out.mkv"), false), "");
   EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), m_dir.string(), true), "");
+  ASSERT_EQ(mkfifo(Path("pipe.mkv").c_str(), 0600), 0);
+  EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), Path("pipe.mkv"), true).find("pipe"), std::string::npos);
 }
 
 }  // namespace

@@ -29,6 +29,11 @@ std::string CheckRemuxPaths(const std::string& sourcePath, const std::string& ou
     return "the output " + outputPath + " is the source itself; choose another output file";
   }
   if (S_ISDIR(output.st_mode)) return "the output " + outputPath + " is a folder; give a file name";
+  // Matroska is finished by seeking back to its start, which a pipe or a
+  // socket cannot do.
+  if (S_ISFIFO(output.st_mode) || S_ISSOCK(output.st_mode)) {
+    return "the output " + outputPath + " is a pipe or socket; Matroska needs a file it can seek in";
+  }
   if (!overwrite) {
     return "the output " + outputPath + " exists; pass --overwrite to replace it";
   }

@@ -1,6 +1,5 @@
 #include "platform/dshow/media/matroska_muxer.h"
 
-#include <cstring>
 
 #include "platform/dshow/core/media_sample.h"
 #include "platform/dshow/media/system_errors.h"
@@ -213,13 +212,10 @@ HRESULT MatroskaMuxer::FinishFile() {
 }
 
 // Muxer thread (inside the writer). The bytes are only valid during the call,
-// so the sample gets its own copy of this block of the file.
+// so the sample gets its own copy of this block of the file, in a buffer
+// that comes back to the pool once the writer has let go of it.
 int MatroskaMuxer::WriteToOutput(int64_t position, const uint8_t* data, int size) {
-  ComPtr<MediaSample> sample = MediaSample::Allocate(size);
-  BYTE* buffer = nullptr;
-  sample->GetPointer(&buffer);
-  std::memcpy(buffer, data, size);
-  sample->SetActualDataLength(size);
+  ComPtr<MediaSample> sample = m_outputBuffers->CopyIntoSample(data, size);
   REFERENCE_TIME start = position, stop = position + size;
   sample->SetTime(&start, &stop);
   const HRESULT hr = m_output.Deliver(sample.Get());

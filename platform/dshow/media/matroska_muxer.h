@@ -14,6 +14,7 @@
 
 #include "platform/dshow/core/base_filter.h"
 #include "platform/dshow/media/matroska_writer.h"
+#include "platform/dshow/media/sample_buffer_pool.h"
 
 class MatroskaMuxer;
 
@@ -88,6 +89,7 @@ class MatroskaMuxer : public BaseFilter, public IConfigInterleaving {
   InterleavingMode m_mode = INTERLEAVE_FULL;
   std::mutex m_muxLock;
   std::unique_ptr<MatroskaWriter> m_writer;
+  const std::shared_ptr<SampleBufferPool> m_outputBuffers = SampleBufferPool::Create(MatroskaWriter::kBlockBytes);
   bool m_failed = false;
   bool m_downstreamRefused = false;
 };

@@ -10,7 +10,6 @@ extern "C" {
 
 namespace {
 
-constexpr int kIoBufferSize = 256 * 1024;
 
 // Matroska keeps only these dispositions as track flags.
 constexpr int kKeptDispositions = AV_DISPOSITION_DEFAULT | AV_DISPOSITION_FORCED |
@@ -49,8 +48,8 @@ void KeepDecodeOrder(AVPacket* packet, int64_t* lastDts) {
 
 MatroskaWriter::MatroskaWriter(WriteAt write) : m_write(std::move(write)) {
   avformat_alloc_output_context2(&m_context, nullptr, "matroska", nullptr);
-  auto* buffer = static_cast<uint8_t*>(av_malloc(kIoBufferSize));
-  m_io = avio_alloc_context(buffer, kIoBufferSize, 1, this, nullptr, &WriteCallback, &SeekCallback);
+  auto* buffer = static_cast<uint8_t*>(av_malloc(kBlockBytes));
+  m_io = avio_alloc_context(buffer, kBlockBytes, 1, this, nullptr, &WriteCallback, &SeekCallback);
   if (m_io) m_io->seekable = AVIO_SEEKABLE_NORMAL;
   if (m_context) {
     m_context->pb = m_io;

@@ -15,6 +15,9 @@ extern "C" {
 
 class MatroskaWriter {
  public:
+  // The blocks the file is written in; larger packets may come in one write.
+  static constexpr int kBlockBytes = 256 * 1024;
+
   // Writes `size` bytes at `position`: 0, or a negative AVERROR. Each call
   // continues where the muxer's own position is; seeks back (for the Cues,
   // the SeekHead and the Duration) show as a lower position.
