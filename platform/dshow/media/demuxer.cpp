@@ -8,6 +8,8 @@ extern "C" {
 #include <libavutil/mem.h>
 }
 
+#include "platform/dshow/media/avio_seek.h"
+
 namespace {
 
 constexpr int kIoBufferSize = 64 * 1024;
@@ -96,23 +98,7 @@ int Demuxer::ReadCallback(void* opaque, uint8_t* buffer, int size) {
 
 int64_t Demuxer::SeekCallback(void* opaque, int64_t offset, int whence) {
   auto* self = static_cast<Demuxer*>(opaque);
-  switch (whence & ~AVSEEK_FORCE) {
-    case AVSEEK_SIZE:
-      return self->m_size >= 0 ? self->m_size : AVERROR(ENOSYS);
-    case SEEK_SET:
-      self->m_position = offset;
-      break;
-    case SEEK_CUR:
-      self->m_position += offset;
-      break;
-    case SEEK_END:
-      if (self->m_size < 0) return AVERROR(ENOSYS);
-      self->m_position = self->m_size + offset;
-      break;
-    default:
-      return AVERROR(EINVAL);
-  }
-  return self->m_position;
+  return ApplyAvioSeek(&self->m_position, self->m_size, offset, whence);
 }
 
 int Demuxer::Open(ReadAt read, int64_t totalSize, std::unique_ptr<Demuxer>* out) {

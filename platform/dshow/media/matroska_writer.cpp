@@ -8,6 +8,8 @@ extern "C" {
 #include <libavutil/mem.h>
 }
 
+#include "platform/dshow/media/avio_seek.h"
+
 namespace {
 
 
@@ -73,22 +75,7 @@ int MatroskaWriter::WriteCallback(void* opaque, uint8_t* buffer, int size) {
 
 int64_t MatroskaWriter::SeekCallback(void* opaque, int64_t offset, int whence) {
   auto* self = static_cast<MatroskaWriter*>(opaque);
-  switch (whence & ~AVSEEK_FORCE) {
-    case AVSEEK_SIZE:
-      return self->m_size;
-    case SEEK_SET:
-      self->m_position = offset;
-      break;
-    case SEEK_CUR:
-      self->m_position += offset;
-      break;
-    case SEEK_END:
-      self->m_position = self->m_size + offset;
-      break;
-    default:
-      return AVERROR(EINVAL);
-  }
-  return self->m_position;
+  return ApplyAvioSeek(&self->m_position, self->m_size, offset, whence);
 }
 
 int MatroskaWriter::AddStream(const StreamFormat& format) {
