@@ -52,7 +52,7 @@ class BaseFilter : public RefCount, public IBaseFilter {
 
   FILTER_STATE State() const { return m_state.load(); }
   // Stream time zero in reference-clock time, given by Run.
-  REFERENCE_TIME StartTime() const { return m_start; }
+  REFERENCE_TIME StartTime() const { return m_start.load(); }
   // The clock set by SetSyncSource, or null when the graph runs without one.
   ComPtr<IReferenceClock> Clock() const;
   // The graph this filter belongs to (not AddRef'd), or null.
@@ -76,7 +76,9 @@ class BaseFilter : public RefCount, public IBaseFilter {
  private:
   const CLSID m_clsid;
   std::atomic<FILTER_STATE> m_state{State_Stopped};
-  REFERENCE_TIME m_start = 0;
+  // Read by streaming threads (a renderer's wait) while a Pause and Run cycle
+  // sets it anew.
+  std::atomic<REFERENCE_TIME> m_start{0};
   ComPtr<IReferenceClock> m_clock;
   mutable std::mutex m_clockLock;
   IFilterGraph* m_graph = nullptr;

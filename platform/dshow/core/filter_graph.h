@@ -36,6 +36,7 @@ class FilterGraph : public RefCount,
 
   // IFilterGraph (filter_graph_members.cpp)
   HRESULT AddFilter(IBaseFilter* filter, LPCWSTR name) override;
+  // VFW_E_NOT_STOPPED unless the graph is stopped.
   HRESULT RemoveFilter(IBaseFilter* filter) override;
   HRESULT EnumFilters(IEnumFilters** out) override;
   HRESULT FindFilterByName(LPCWSTR name, IBaseFilter** filter) override;

@@ -61,9 +61,14 @@ HRESULT FilterGraph::AddFilter(IBaseFilter* filter, LPCWSTR name) {
   return duplicate ? VFW_S_DUPLICATE_NAME : S_OK;
 }
 
+// Only a stopped graph lets a filter go: stopping one filter under a running
+// neighbour would pull its resources from under the neighbour's streaming
+// thread, and a running peer cannot disconnect, so the filter would stay
+// wired into the graph it has left.
 HRESULT FilterGraph::RemoveFilter(IBaseFilter* filter) {
   if (!filter) return E_POINTER;
   std::lock_guard lock(m_lock);
+  if (m_state != State_Stopped) return VFW_E_NOT_STOPPED;
   const auto it = std::find_if(m_filters.begin(), m_filters.end(), [&](const Member& m) { return m.filter.Get() == filter; });
   if (it == m_filters.end()) return VFW_E_NOT_FOUND;
   const ComPtr<IBaseFilter> held = it->filter;

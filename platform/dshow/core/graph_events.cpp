@@ -5,6 +5,7 @@
 void GraphEvents::BeginRun(int sinks) {
   std::lock_guard lock(m_lock);
   m_inRun = true;
+  ++m_runNumber;
   m_sinks = sinks;
   m_completedSinks.clear();
   m_completeQueued = false;
@@ -20,12 +21,14 @@ void GraphEvents::Running() {
 }
 
 void GraphEvents::EndRun() {
-  std::lock_guard lock(m_lock);
-  m_inRun = false;
-  m_sinks = 0;
-  m_completedSinks.clear();
-  m_completeQueued = false;
-  m_endCode = 0;
+  {
+    std::lock_guard lock(m_lock);
+    m_inRun = false;
+    m_sinks = 0;
+    m_completedSinks.clear();
+    m_completeQueued = false;
+  }
+  m_changed.notify_all();
 }
 
 void GraphEvents::Queue(LONG code, LONG_PTR param1, LONG_PTR param2) {
@@ -81,11 +84,15 @@ HRESULT GraphEvents::GetEvent(LONG* code, LONG_PTR* param1, LONG_PTR* param2, LO
 
 HRESULT GraphEvents::WaitForCompletion(LONG timeoutMs, LONG* code) {
   if (!code) return E_POINTER;
+  *code = 0;
   std::unique_lock lock(m_lock);
-  if (!WaitUntil(lock, timeoutMs, [&] { return m_endCode != 0; })) {
-    *code = 0;
-    return E_ABORT;
-  }
+  if (!m_inRun) return VFW_E_WRONG_STATE;
+  const unsigned run = m_runNumber;
+  // A run that ended before a Stop woke this wait still reports how it ended.
+  const auto ended = [&] { return m_runNumber == run && m_endCode != 0; };
+  const auto stopped = [&] { return !m_inRun || m_runNumber != run; };
+  if (!WaitUntil(lock, timeoutMs, [&] { return ended() || stopped(); })) return E_ABORT;
+  if (!ended()) return VFW_E_WRONG_STATE;
   *code = m_endCode;
   return S_OK;
 }

@@ -20,7 +20,8 @@ class GraphEvents {
   void BeginRun(int sinks);
   // The graph entered Running: with no sinks the run is complete at once.
   void Running();
-  // The graph stopped: the completion state resets, queued events stay.
+  // The graph stopped: the sink count resets, queued events stay, and a
+  // WaitForCompletion in progress returns.
   void EndRun();
 
   // EC_COMPLETE counts once per filter (param2) during a run; when every sink
@@ -29,7 +30,9 @@ class GraphEvents {
   HRESULT Notify(LONG code, LONG_PTR param1, LONG_PTR param2);
   // Takes the next event; E_ABORT when none came within timeoutMs (negative: wait forever).
   HRESULT GetEvent(LONG* code, LONG_PTR* param1, LONG_PTR* param2, LONG timeoutMs);
-  // Waits for the run to end without touching the queue.
+  // Waits for the run to end without touching the queue. VFW_E_WRONG_STATE
+  // when the graph is stopped, or gets stopped during the wait: a stopped run
+  // never completes, so waiting on it would never return.
   HRESULT WaitForCompletion(LONG timeoutMs, LONG* code);
 
  private:
@@ -47,9 +50,10 @@ class GraphEvents {
   std::condition_variable m_changed;
   std::deque<Event> m_queue;
   bool m_inRun = false;
+  unsigned m_runNumber = 0;  // counts BeginRun, so a waiter sees a stop even when a new run began
   int m_sinks = 0;
   std::set<LONG_PTR> m_completedSinks;
   LONG_PTR m_anonymousSinks = 0;
   bool m_completeQueued = false;
-  LONG m_endCode = 0;  // how this run ended; 0 while it goes on
+  LONG m_endCode = 0;  // how the last run ended; 0 while it goes on
 };

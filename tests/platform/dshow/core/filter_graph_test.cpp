@@ -111,12 +111,23 @@ TEST_F(GraphTest, ConnectDirectNeedsBothFiltersInTheGraph) {
   EXPECT_EQ(graph->Disconnect(source->Output(0)), S_OK);
 }
 
-TEST_F(GraphTest, RemoveFilterDisconnectsBothSides) {
-  auto* source = Add(MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 0), u"Source");
+// Removing a filter from a running graph would stop it under its upstream
+// neighbour's streaming thread and leave it wired to peers that cannot
+// disconnect while running: refused until the graph stops.
+TEST_F(GraphTest, RemoveFilterWaitsForAStoppedGraphThenDisconnectsBothSides) {
+  auto* source = Add(MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 10'000), u"Source");
   auto* pass = Add(MakeCom<TestPassThrough>(), u"Pass");
   auto* sink = Add(MakeCom<TestSink>(1), u"Sink");
   ASSERT_EQ(graph->ConnectDirect(source->Output(0), pass->Input(), nullptr), S_OK);
   ASSERT_EQ(graph->ConnectDirect(pass->Output(), sink->Input(0), nullptr), S_OK);
+  ASSERT_EQ(control->Run(), S_OK);
+  EXPECT_EQ(graph->RemoveFilter(pass), VFW_E_NOT_STOPPED);
+  EXPECT_TRUE(pass->Input()->IsConnected());
+  LONG code = 0;
+  EXPECT_EQ(events->WaitForCompletion(60'000, &code), S_OK);
+  EXPECT_EQ(code, EC_COMPLETE);
+  EXPECT_EQ(sink->Received(0), 10'000);
+  ASSERT_EQ(control->Stop(), S_OK);
   ASSERT_EQ(graph->RemoveFilter(pass), S_OK);
   EXPECT_FALSE(source->Output(0)->IsConnected());
   EXPECT_FALSE(sink->Input(0)->IsConnected());

@@ -117,14 +117,33 @@ TEST_F(GraphTest, EventsStayReadableAfterWaitForCompletion) {
   EXPECT_EQ(control->Stop(), S_OK);
 }
 
-TEST_F(GraphTest, StopResetsCompletionButKeepsEvents) {
+TEST_F(GraphTest, StoppedGraphRefusesWaitForCompletionButKeepsEvents) {
+  LONG code = 12345;
+  EXPECT_EQ(events->WaitForCompletion(60'000, &code), VFW_E_WRONG_STATE);  // never ran
+  EXPECT_EQ(code, 0);
   ASSERT_EQ(control->Run(), S_OK);
   ASSERT_EQ(control->Stop(), S_OK);
-  LONG code = 0;
-  EXPECT_EQ(events->WaitForCompletion(0, &code), E_ABORT);
+  EXPECT_EQ(events->WaitForCompletion(60'000, &code), VFW_E_WRONG_STATE);
   const std::vector<Event> all = Drain(events.Get());
   ASSERT_EQ(all.size(), 1u);
   EXPECT_EQ(all[0].code, EC_COMPLETE);
+}
+
+// A user abort: one thread waits for the end of the run, another stops the
+// graph. A stopped run never completes, so the wait must end with the Stop.
+TEST_F(GraphTest, StopEndsAWaitForCompletionOnAnotherThread) {
+  auto* source = Add(MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 100'000'000), u"Source");
+  auto* sink = Add(MakeCom<TestSink>(1), u"Sink");
+  ASSERT_EQ(graph->ConnectDirect(source->Output(0), sink->Input(0), nullptr), S_OK);
+  ASSERT_EQ(control->Run(), S_OK);
+  LONG code = 12345;
+  HRESULT waited = S_OK;
+  std::thread waiter([&] { waited = events->WaitForCompletion(60'000, &code); });
+  while (sink->Received(0) < 100) std::this_thread::yield();
+  ASSERT_EQ(control->Stop(), S_OK);
+  waiter.join();
+  EXPECT_EQ(waited, VFW_E_WRONG_STATE);
+  EXPECT_EQ(code, 0);
 }
 
 TEST_F(GraphTest, GetEventWaitsForAnEventFromAnotherThread) {

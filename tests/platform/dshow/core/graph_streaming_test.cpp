@@ -61,9 +61,28 @@ TEST_F(StreamingTest, StopInTheMiddleOfARunDoesNotDeadlock) {
     while (chain.sink->Received(0) < 1000 * (cycle + 1)) std::this_thread::yield();
     ASSERT_EQ(control->Stop(), S_OK);
     LONG code = 0;
-    EXPECT_EQ(events->WaitForCompletion(0, &code), E_ABORT);
+    EXPECT_EQ(events->WaitForCompletion(0, &code), VFW_E_WRONG_STATE);
   }
   EXPECT_TRUE(chain.source->ThreadRan());
+}
+
+// A player pauses and runs again while samples flow: each Run's stream time
+// zero reaches the streaming thread that reads it, and nothing gets reordered.
+TEST_F(StreamingTest, PauseAndRunAgainWhileSamplesFlow) {
+  const Chain chain = Build(*this, graph.Get(), 100'000'000);
+  ComPtr<IMediaFilter> filter;
+  graph.As(filter);
+  filter->SetSyncSource(nullptr);
+  for (REFERENCE_TIME start = 1; start <= 10; ++start) {
+    ASSERT_EQ(filter->Run(start), S_OK);
+    // The second sample counted from here read the start after this Run set it.
+    const long long seen = chain.sink->TotalReceived();
+    while (chain.sink->TotalReceived() < seen + 2) std::this_thread::yield();
+    EXPECT_EQ(chain.sink->LastStartTimeSeen(), start);
+    ASSERT_EQ(filter->Pause(), S_OK);
+  }
+  ASSERT_EQ(control->Stop(), S_OK);
+  EXPECT_TRUE(chain.sink->InOrder());
 }
 
 TEST_F(StreamingTest, FilterThatFailsToRunStopsTheOthers) {

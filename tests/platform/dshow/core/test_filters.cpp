@@ -209,6 +209,7 @@ long long TestSink::Received(int pin) const { return m_counts[pin]->load(); }
 long long TestSink::TotalReceived() const { return m_total.load(); }
 
 HRESULT TestSink::CountSample(int pin, IMediaSample* sample) {
+  m_lastStartSeen = StartTime();
   const long long n = m_total.fetch_add(1);
   if (n == m_failAt) return m_failWith;
   ComPtr<IStreamSampleTimes> times;

@@ -88,6 +88,7 @@ class TestPassThrough : public TestFilterBase {
 // `inputs` input pins accepting `acceptedSubtype` (GUID_NULL: anything).
 // Counts samples per pin and checks that each pin's stream times come in
 // order 0, 1, 2, ...; posts EC_COMPLETE once every connected input ended.
+// Like a renderer, it reads the filter's stream time zero with each sample.
 class TestSink : public TestFilterBase {
  public:
   explicit TestSink(int inputs = 1, const GUID& acceptedSubtype = GUID_NULL);
@@ -97,6 +98,7 @@ class TestSink : public TestFilterBase {
   long long TotalReceived() const;
   bool InOrder() const { return !m_outOfOrder; }
   int EndOfStreamCount() const { return m_endOfStreams; }
+  REFERENCE_TIME LastStartTimeSeen() const { return m_lastStartSeen; }
 
   // Receive on any pin refuses the n-th sample (counted over all pins) with hr.
   void FailReceiveAt(long long n, HRESULT hr) {
@@ -123,6 +125,7 @@ class TestSink : public TestFilterBase {
   std::atomic<bool> m_outOfOrder{false};
   std::atomic<long long> m_total{0};
   std::atomic<int> m_endOfStreams{0};
+  std::atomic<REFERENCE_TIME> m_lastStartSeen{0};
   long long m_failAt = -1;
   HRESULT m_failWith = S_OK;
   HRESULT m_pauseFailure = S_OK;
