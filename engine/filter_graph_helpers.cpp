@@ -104,12 +104,16 @@ void WaitForGraphCompletion(IGraphBuilder* graph) {
       stdout);
   std::fflush(stdout);
   LONG eventCode = 0;
+  HRESULT waited = E_ABORT;
   do {
     // Window messages are handled between the short waits so that the window
     // stays responsive for as long as the copy takes.
     DispatchPendingMessages();
-    mediaEvent->WaitForCompletion(kCompletionWaitMs, &eventCode);
-  } while (eventCode == 0);
+    waited = mediaEvent->WaitForCompletion(kCompletionWaitMs, &eventCode);
+    // Only a time-out (E_ABORT) means "still running". Any other failure, such
+    // as a graph that was stopped meanwhile (VFW_E_WRONG_STATE), answers at
+    // once and would never bring an event: waiting on would spin for ever.
+  } while (eventCode == 0 && (waited == E_ABORT || SUCCEEDED(waited)));
 }
 
 void RemoveDownstreamFilters(IBaseFilter* filter, IFilterGraph* graph) {

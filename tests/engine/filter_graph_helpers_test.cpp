@@ -61,6 +61,16 @@ TEST_F(FilterGraphHelpersTest, WaitDispatchesTheThreadsMessagesBetweenItsWaits) 
   EXPECT_FALSE(PeekMessageA(&leftover, nullptr, 0, 0, PM_REMOVE));
 }
 
+TEST_F(FilterGraphHelpersTest, WaitEndsWhenTheGraphCanNoLongerCompleteInsteadOfSpinning) {
+  // A graph stopped behind the wait's back answers at once without an event.
+  InstallGraph().waitFailure = VFW_E_WRONG_STATE;
+  testing::internal::CaptureStdout();
+  WaitForGraphCompletion(graph.Get());
+  testing::internal::GetCapturedStdout();
+  EXPECT_EQ(graph->waits, 1);
+  EXPECT_THAT(messages.boxes, IsEmpty());
+}
+
 TEST_F(FilterGraphHelpersTest, WaitEndsOnAnErrorEventWithoutAMessage) {
   InstallGraph().ending = {EC_ERRORABORT, E_FAIL, 0};
   testing::internal::CaptureStdout();

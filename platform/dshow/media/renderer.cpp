@@ -64,6 +64,8 @@ HRESULT Renderer::WaitUntilDue(IMediaSample* sample) {
   if (!clock || FAILED(sample->GetTime(&start, &stop))) return S_OK;
   std::unique_lock lock(m_waitLock);
   while (!m_released) {
+    // A stopped renderer takes no more samples; nothing would wake the wait.
+    if (State() == State_Stopped) return S_FALSE;
     if (State() == State_Running && DueOrReleased(clock.Get(), StartTime() + start, lock)) break;
     if (State() == State_Paused) m_wake.wait(lock);
   }

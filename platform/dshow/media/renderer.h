@@ -5,6 +5,7 @@
 // posts EC_COMPLETE.
 #pragma once
 
+#include <atomic>
 #include <condition_variable>
 #include <mutex>
 
@@ -60,7 +61,7 @@ class Renderer : public BaseFilter {
   std::mutex m_waitLock;
   std::condition_variable m_wake;
   bool m_released = false;
-  long m_rendered = 0;
+  std::atomic<long> m_rendered{0};  // counted on the streaming thread, read and reset on the application thread
 };
 
 class VideoRenderer : public Renderer, public IVideoWindow {

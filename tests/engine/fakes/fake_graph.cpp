@@ -155,6 +155,10 @@ HRESULT FakeGraph::WaitForCompletion(LONG timeoutMs, LONG* code) {
   ++waits;
   LogCall("WaitForCompletion");
   if (duringWait) duringWait(waits);
+  if (FAILED(waitFailure)) {
+    *code = 0;
+    return waitFailure;
+  }
   if (waits < waitsBeforeEnd) {
     *code = 0;
     return E_ABORT;

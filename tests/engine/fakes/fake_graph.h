@@ -55,6 +55,7 @@ class FakeGraph : public FakeObject,
   HRESULT stopResult = S_OK;
   std::function<void(FakeGraph&)> onRenderFile;
   int waitsBeforeEnd = 1;                     // WaitForCompletion calls until the run ends
+  HRESULT waitFailure = S_OK;  // a failure other than the time-out, answered with code 0
   std::function<void(int wait)> duringWait;   // runs inside each WaitForCompletion
   FakeEvent ending{EC_COMPLETE, 0, 0};        // queued when Run succeeds
   std::vector<FakeEvent> eventsBeforeEnding;  // queued before it
