@@ -71,15 +71,6 @@ TEST_F(FilterGraphHelpersTest, WaitEndsWhenTheGraphCanNoLongerCompleteInsteadOfS
   EXPECT_THAT(messages.boxes, IsEmpty());
 }
 
-TEST_F(FilterGraphHelpersTest, WaitEndsOnAnErrorEventWithoutAMessage) {
-  InstallGraph().ending = {EC_ERRORABORT, E_FAIL, 0};
-  testing::internal::CaptureStdout();
-  WaitForGraphCompletion(graph.Get());
-  testing::internal::GetCapturedStdout();
-  EXPECT_EQ(graph->waits, 1);
-  EXPECT_THAT(messages.boxes, IsEmpty());
-}
-
 TEST_F(FilterGraphHelpersTest, WaitOnAGraphWithoutEventsReportsAndReturnsAtOnce) {
   InstallGraph().offersMediaEvent = false;
   testing::internal::CaptureStdout();

@@ -24,17 +24,6 @@ class OutputGuard : public ::testing::Test {
   fs::path m_dir;
 };
 
-TEST_F(OutputGuard, AllowsANewOutputAndAnAgreedReplacement) {
-  EXPECT_EQ(CheckRemuxPaths(Path("source.mp4"), Path("new.mkv"), false), "");
-  std::ofstream(Path("old.mkv")) << "x";
-  EXPECT_EQ(CheckRemuxPaths(Path("source.mp4"), Path("old.mkv"), true), "");
-}
-
-TEST_F(OutputGuard, NeverReplacesWithoutConsent) {
-  std::ofstream(Path("old.mkv")) << "x";
-  EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), Path("old.mkv"), false).find("--overwrite"), std::string::npos);
-}
-
 TEST_F(OutputGuard, RefusesTheSourceUnderAnyName) {
   fs::create_symlink(Path("source.mp4"), Path("link.mkv"));
   fs::create_hard_link(Path("source.mp4"), Path("hard.mkv"));

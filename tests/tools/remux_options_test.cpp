@@ -29,11 +29,4 @@ TEST(RemuxCommandLine, RefusesWhatItCannotUse) {
   EXPECT_NE(ParseRemuxCommandLine({"", "b"}).error, "");
 }
 
-TEST(RemuxCommandLine, HelpWinsOverMissingFiles) {
-  const auto help = ParseRemuxCommandLine({"--help"});
-  EXPECT_TRUE(help.options.showHelp);
-  EXPECT_EQ(help.error, "");
-  EXPECT_NE(RemuxUsageText("corvane-remux").find("--overwrite"), std::string::npos);
-}
-
 }  // namespace

@@ -30,7 +30,7 @@ HRESULT FakeGraph::QueryInterface(REFIID riid, void** ppv) {
   if ((offersMediaFilter && OfferInterface<IMediaFilter>(this, riid, ppv)) ||
       (offersMediaControl && OfferInterface<IMediaControl>(this, riid, ppv)) ||
       (offersMediaEvent && OfferInterface<IMediaEvent>(this, riid, ppv)) ||
-      (offersVideoWindow && OfferInterface<IVideoWindow>(this, riid, ppv)))
+      OfferInterface<IVideoWindow>(this, riid, ppv))
     return S_OK;
   *ppv = nullptr;
   return E_NOINTERFACE;
@@ -115,8 +115,7 @@ HRESULT FakeGraph::Disconnect(IPin* pin) {
 
 HRESULT FakeGraph::RenderFile(LPCWSTR file, LPCWSTR playList) {
   EXPECT_EQ(playList, nullptr);
-  renderedFile = Narrow(file);
-  LogCall("RenderFile " + renderedFile);
+  LogCall("RenderFile " + Narrow(file));
   if (SUCCEEDED(renderFileResult) && onRenderFile) onRenderFile(*this);
   return renderFileResult;
 }

@@ -45,7 +45,6 @@ class FakeGraph : public FakeObject,
   // What a test sets.
   bool offersMediaFilter = true;
   bool offersMediaEvent = true;
-  bool offersVideoWindow = true;
   bool offersMediaControl = true;
   HRESULT setSyncSourceResult = S_OK;
   HRESULT renderFileResult = S_OK;
@@ -62,7 +61,6 @@ class FakeGraph : public FakeObject,
   bool logReleasesAfterStop = false;
 
   // What the engine did.
-  std::string renderedFile;
   int waits = 0;
   int freedEvents = 0;
 

@@ -13,7 +13,6 @@ struct RecordedBox {
   std::string text;
   std::string caption;
   UINT type;
-  int answer;
 };
 
 class RecordingMessageBoxes final : public MessageBoxBackend {
@@ -22,8 +21,8 @@ class RecordingMessageBoxes final : public MessageBoxBackend {
   ~RecordingMessageBoxes() override { SetMessageBoxBackend(m_previous); }
 
   int Show(HWND owner, const char* text, const char* caption, UINT type) override {
-    boxes.push_back({owner, text, caption, type, answer});
-    return answer;
+    boxes.push_back({owner, text, caption, type});
+    return IDOK;
   }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
@@ -31,7 +30,6 @@ class RecordingMessageBoxes final : public MessageBoxBackend {
     return texts;
   }
 
-  int answer = IDOK;
   std::vector<RecordedBox> boxes;
 
  private:
