@@ -6,18 +6,6 @@ using namespace testfilters;
 
 namespace {
 
-std::vector<IBaseFilter*> Enumerated(IFilterGraph* graph) {
-  ComPtr<IEnumFilters> all;
-  EXPECT_EQ(graph->EnumFilters(all.ReleaseAndGetAddressOf()), S_OK);
-  std::vector<IBaseFilter*> filters;
-  IBaseFilter* filter = nullptr;
-  while (all->Next(1, &filter, nullptr) == S_OK) {
-    filters.push_back(filter);
-    filter->Release();  // the graph still holds it
-  }
-  return filters;
-}
-
 std::u16string NameOf(IBaseFilter* filter) {
   FILTER_INFO info{};
   EXPECT_EQ(filter->QueryFilterInfo(&info), S_OK);
@@ -29,7 +17,7 @@ TEST_F(GraphTest, EnumeratesMostRecentlyAddedFirst) {
   auto* a = Add(MakeCom<TestSink>(1), u"A");
   auto* b = Add(MakeCom<TestSink>(1), u"B");
   auto* c = Add(MakeCom<TestSink>(1), u"C");
-  EXPECT_EQ(Enumerated(graph.Get()), (std::vector<IBaseFilter*>{c, b, a}));
+  EXPECT_EQ(Filters(), (std::vector<IBaseFilter*>{c, b, a}));
   ComPtr<IEnumFilters> all;
   graph->EnumFilters(all.ReleaseAndGetAddressOf());
   IBaseFilter* got[3] = {};
@@ -131,7 +119,7 @@ TEST_F(GraphTest, RemoveFilterWaitsForAStoppedGraphThenDisconnectsBothSides) {
   ASSERT_EQ(graph->RemoveFilter(pass), S_OK);
   EXPECT_FALSE(source->Output(0)->IsConnected());
   EXPECT_FALSE(sink->Input(0)->IsConnected());
-  EXPECT_EQ(Enumerated(graph.Get()), (std::vector<IBaseFilter*>{sink, source}));
+  EXPECT_EQ(Filters(), (std::vector<IBaseFilter*>{sink, source}));
 }
 
 TEST_F(GraphTest, ReleasingTheGraphReleasesEveryFilter) {

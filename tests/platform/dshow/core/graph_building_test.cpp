@@ -59,15 +59,11 @@ class BuildingTest : public GraphTest {
   }
 
   std::vector<CLSID> Classes() {
-    ComPtr<IEnumFilters> all;
-    graph->EnumFilters(all.ReleaseAndGetAddressOf());
     std::vector<CLSID> classes;
-    IBaseFilter* filter = nullptr;
-    while (all->Next(1, &filter, nullptr) == S_OK) {
+    for (IBaseFilter* filter : Filters()) {
       CLSID clsid{};
       filter->GetClassID(&clsid);
       classes.push_back(clsid);
-      filter->Release();
     }
     return classes;
   }

