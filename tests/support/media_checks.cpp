@@ -19,14 +19,11 @@ QJsonObject ParseObject(const std::string& json) {
 
 StreamSummary SummaryOf(const QJsonObject& stream) {
   const QJsonObject tags = stream["tags"].toObject();
-  const QJsonObject disposition = stream["disposition"].toObject();
   StreamSummary summary;
   summary.codecType = stream["codec_type"].toString().toStdString();
   summary.codecName = stream["codec_name"].toString().toStdString();
   summary.language = tags["language"].toString().toStdString();
   summary.title = tags["title"].toString().toStdString();
-  summary.isDefault = disposition["default"].toInt() != 0;
-  summary.isForced = disposition["forced"].toInt() != 0;
   return summary;
 }
 

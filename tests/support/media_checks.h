@@ -25,8 +25,6 @@ struct StreamSummary {
   std::string codecName;
   std::string language;
   std::string title;
-  bool isDefault = false;
-  bool isForced = false;
 };
 struct ProbeResult {
   bool ok = false;  // ffprobe exited 0 and printed no error

@@ -172,18 +172,10 @@ fs::path RandomBytesFile() {
 }
 
 fs::path TruncatedMp4() {
-  const fs::path path = MediaCacheDir() / "truncated.mp4";
-  if (fs::exists(path)) return path;
   FixtureSpec fixture = FixtureNamed("mp4");
   fixture.fileName = "faststart.mp4";
   fixture.ffmpegArgs.insert(fixture.ffmpegArgs.end(), {"-movflags", "+faststart"});
-  const fs::path whole = FixturePath(fixture);
-  if (whole.empty()) return {};
-  const fs::path partial = path.string() + ".partial" + std::to_string(::getpid());
-  fs::copy_file(whole, partial, fs::copy_options::overwrite_existing);
-  fs::resize_file(partial, fs::file_size(whole) / 2);
-  fs::rename(partial, path);
-  return path;
+  return CutShort(fixture, 50);
 }
 
 fs::path CutShort(const FixtureSpec& fixture, int percent) {

@@ -22,30 +22,23 @@ Converted Convert(const char* src, int srcLen = -1, int dstCap = 16) {
   return {result, GetLastError(), std::u16string(buffer.data(), result > 0 ? result : 0)};
 }
 
-TEST(MultiByteToWideChar, ConvertsUtf8IncludingTheTerminator) {
-  const Converted ascii = Convert("clip.mkv");
-  EXPECT_EQ(ascii.result, 9);
-  EXPECT_EQ(ascii.text, std::u16string(u"clip.mkv", 9));
-
-  const Converted accented = Convert("Vid\xC3\xA9o \xE2\x82\xAC");  // "Vidéo €"
-  EXPECT_EQ(accented.text, std::u16string(u"Vid\u00E9o \u20AC", 8));
-}
-
-TEST(MultiByteToWideChar, CharactersBeyondTheBasicPlaneBecomeSurrogatePairs) {
-  const Converted emoji = Convert("\xF0\x9F\x8E\xAC");  // U+1F3AC clapper board
-  ASSERT_EQ(emoji.result, 3);
-  EXPECT_EQ(emoji.text[0], 0xD83C);
-  EXPECT_EQ(emoji.text[1], 0xDFAC);
-  EXPECT_EQ(emoji.text[2], 0);
-}
-
-TEST(MultiByteToWideChar, ExplicitLengthConvertsNoTerminator) {
-  const Converted part = Convert("abcdef", 3);
-  EXPECT_EQ(part.result, 3);
-  EXPECT_EQ(part.text, u"abc");
-}
-
-TEST(MultiByteToWideChar, ZeroCapacityOnlyMeasures) {
+TEST(MultiByteToWideChar, ConvertsUtf8) {
+  struct Case {
+    const char* utf8;
+    int length;
+    std::u16string expected;
+  };
+  for (const Case& c : {
+           Case{"clip.mkv", -1, {u"clip.mkv", 9}},  // with the terminator
+           Case{"Vid\xC3\xA9o \xE2\x82\xAC", -1, {u"Vid\u00E9o \u20AC", 8}},
+           Case{"\xF0\x9F\x8E\xAC", -1, {u"\xD83C\xDFAC", 3}},  // U+1F3AC: a surrogate pair
+           Case{"abcdef", 3, u"abc"},                          // an explicit length has no terminator
+       }) {
+    const Converted converted = Convert(c.utf8, c.length);
+    EXPECT_EQ(converted.result, static_cast<int>(c.expected.size())) << c.utf8;
+    EXPECT_EQ(converted.text, c.expected) << c.utf8;
+  }
+  // Without a buffer it only measures.
   EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "a\xF0\x9F\x8E\xAC", -1, nullptr, 0), 4);
 }
 

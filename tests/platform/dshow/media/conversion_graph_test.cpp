@@ -1,10 +1,6 @@
 // The conversion graph on real files: File Source (or the self-splitting
 // source) → splitter → Matroska muxer → File writer, run with no clock,
 // writes a Matroska file that keeps every packet.
-#include <sys/mount.h>
-#include <unistd.h>
-
-#include "platform/com/com_runtime.h"
 #include "tests/platform/dshow/media/graph_harness.h"
 #include "tests/support/rewrap_checks.h"
 #include "tests/support/media_fixtures.h"
@@ -14,10 +10,10 @@ using namespace media_test;
 
 namespace {
 
-class ConversionGraphTest : public MediaGraphTest, public ::testing::WithParamInterface<std::string> {};
+class ConversionGraphTest : public MediaGraphTest, public ::testing::WithParamInterface<FixtureSpec> {};
 
 TEST_P(ConversionGraphTest, WritesAFaithfulMatroskaFile) {
-  const FixtureSpec& fixture = FixtureNamed(GetParam());
+  const FixtureSpec& fixture = GetParam();
   const fs::path source = FixturePath(fixture);
   ASSERT_FALSE(source.empty());
   const fs::path output = ScratchDir("conversion_" + fixture.name) / "out.mkv";
@@ -31,13 +27,7 @@ TEST_P(ConversionGraphTest, WritesAFaithfulMatroskaFile) {
   ExpectFaithfulRewrap(fixture, source, output);
 }
 
-std::vector<std::string> AllFixtureNames() {
-  std::vector<std::string> names;
-  for (const FixtureSpec& fixture : GoodFixtures()) names.push_back(fixture.name);
-  return names;
-}
-
-INSTANTIATE_TEST_SUITE_P(Fixtures, ConversionGraphTest, ::testing::ValuesIn(AllFixtureNames()),
-                         [](const auto& info) { return info.param; });
+INSTANTIATE_TEST_SUITE_P(Fixtures, ConversionGraphTest, ::testing::ValuesIn(GoodFixtures()),
+                         [](const auto& info) { return info.param.name; });
 
 }  // namespace

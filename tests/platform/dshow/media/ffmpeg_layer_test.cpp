@@ -1,6 +1,6 @@
-// The demuxer and the Matroska writer on their own, without pins: a rewrap
-// through them must keep every packet, the stream properties, chapters and
-// tags, and write Cues.
+// The demuxer and the Matroska writer on their own, without pins: damaged
+// input, and what Matroska keeps outside its tracks. Faithful rewraps of every
+// fixture go through the same classes in the conversion graph test.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -12,7 +12,6 @@
 #include "platform/dshow/media/matroska_writer.h"
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
-#include "tests/support/rewrap_checks.h"
 
 namespace fs = std::filesystem;
 using namespace media_test;
@@ -26,15 +25,19 @@ struct Fd {
   }
 };
 
-int OpenDemuxer(const fs::path& path, Fd& file, std::unique_ptr<Demuxer>* demuxer) {
-  file.fd = ::open(path.c_str(), O_RDONLY);
-  if (file.fd < 0) return -1;
-  const int64_t size = ::lseek(file.fd, 0, SEEK_END);
-  const int fd = file.fd;
-  return Demuxer::Open(
-      [fd](int64_t pos, uint8_t* buf, int n) { return static_cast<int>(::pread(fd, buf, n, pos)); }, size,
-      demuxer);
-}
+// A demuxer reading a file through its descriptor; `error` is what Open said.
+struct OpenedFile {
+  explicit OpenedFile(const fs::path& path) : file{::open(path.c_str(), O_RDONLY)} {
+    if (file.fd < 0) return;
+    const int fd = file.fd;
+    error = Demuxer::Open(
+        [fd](int64_t pos, uint8_t* buf, int n) { return static_cast<int>(::pread(fd, buf, n, pos)); },
+        ::lseek(fd, 0, SEEK_END), &demuxer);
+  }
+  Fd file;  // closed after the demuxer is gone
+  int error = -1;
+  std::unique_ptr<Demuxer> demuxer;
+};
 
 // Changes a packet's timestamps the way a damaged source can.
 using Damage = std::function<void(AVPacket* packet, int packetNumber)>;
@@ -64,37 +67,17 @@ int Rewrap(Demuxer& demuxer, const fs::path& output, const Damage& damage = {}) 
   return writer.WriteTrailer();
 }
 
-class FfmpegLayerRewrap : public ::testing::TestWithParam<std::string> {};
-
-TEST_P(FfmpegLayerRewrap, KeepsEveryPacketAndStreamProperty) {
-  const FixtureSpec& fixture = FixtureNamed(GetParam());
-  const fs::path source = FixturePath(fixture);
-  ASSERT_FALSE(source.empty());
-  Fd input{-1};
-  std::unique_ptr<Demuxer> demuxer;
-  ASSERT_EQ(OpenDemuxer(source, input, &demuxer), 0);
-  EXPECT_EQ(demuxer->StreamCount(), fixture.videoStreams + fixture.audioStreams + fixture.subtitleStreams);
-  const fs::path output = ScratchDir("ffmpeg_layer_" + fixture.name) / "out.mkv";
-  ASSERT_EQ(Rewrap(*demuxer, output), 0);
-  ExpectFaithfulRewrap(fixture, source, output);
-}
-
-INSTANTIATE_TEST_SUITE_P(Fixtures, FfmpegLayerRewrap,
-                         ::testing::Values("mp4", "ts", "mpeg_ps", "mkv_subs_chapters", "two_audio"));
-
 TEST(FfmpegLayerBadInput, RefusesWhatIsNoMediaAndEndsTruncatedDataCleanly) {
   for (const fs::path& bad : {EmptyFile(), RandomBytesFile()}) {
-    Fd input{-1};
-    std::unique_ptr<Demuxer> demuxer;
-    EXPECT_LT(OpenDemuxer(bad, input, &demuxer), 0) << bad;
-    EXPECT_EQ(demuxer, nullptr);
+    const OpenedFile in(bad);
+    EXPECT_LT(in.error, 0) << bad;
+    EXPECT_EQ(in.demuxer, nullptr);
   }
-  Fd input{-1};
-  std::unique_ptr<Demuxer> demuxer;
-  ASSERT_EQ(OpenDemuxer(TruncatedMp4(), input, &demuxer), 0);
+  const OpenedFile in(TruncatedMp4());
+  ASSERT_EQ(in.error, 0);
   AVPacket* packet = av_packet_alloc();
   int index = 0, err = 0, packets = 0;
-  while ((err = demuxer->ReadPacket(packet, &index)) == 0) ++packets;
+  while ((err = in.demuxer->ReadPacket(packet, &index)) == 0) ++packets;
   av_packet_free(&packet);
   EXPECT_EQ(err, AVERROR_EOF);
   EXPECT_GT(packets, 0);
@@ -103,29 +86,27 @@ TEST(FfmpegLayerBadInput, RefusesWhatIsNoMediaAndEndsTruncatedDataCleanly) {
 // A TS cut off before the first whole AC-3 frame leaves the audio's sample
 // rate unknown; the muxer refused the whole header for it.
 TEST(FfmpegLayerBadInput, StreamWithUnknownParametersIsLeftOutNotFatal) {
-  Fd input{-1};
-  std::unique_ptr<Demuxer> demuxer;
-  ASSERT_EQ(OpenDemuxer(CutShort(FixtureNamed("ts"), 1), input, &demuxer), 0);
+  const OpenedFile in(CutShort(FixtureNamed("ts"), 1));
+  ASSERT_EQ(in.error, 0);
   const fs::path output = ScratchDir("ffmpeg_layer_unknown_parameters") / "out.mkv";
-  ASSERT_EQ(Rewrap(*demuxer, output), 0);
+  ASSERT_EQ(Rewrap(*in.demuxer, output), 0);
   const MkvSummary mkv = InspectMatroska(output);
   EXPECT_TRUE(mkv.readCleanly) << mkv.errors;
-  EXPECT_EQ(mkv.trackCount, demuxer->StreamCount());
+  EXPECT_EQ(mkv.trackCount, in.demuxer->StreamCount());
 }
 
 // Garbled bytes can make a timestamp jump back or put pts before dts; each
 // used to fail the whole file with EINVAL. Every packet must still be written.
 TEST(FfmpegLayerBadInput, TimestampsOutOfOrderAreWrittenNotRefused) {
   const fs::path source = FixturePath(FixtureNamed("audio_only"));
-  Fd input{-1};
-  std::unique_ptr<Demuxer> demuxer;
-  ASSERT_EQ(OpenDemuxer(source, input, &demuxer), 0);
+  const OpenedFile in(source);
+  ASSERT_EQ(in.error, 0);
   const fs::path output = ScratchDir("ffmpeg_layer_out_of_order") / "out.mkv";
   const Damage backwardsAndReversed = [](AVPacket* packet, int number) {
     if (number % 7 == 3) packet->pts = packet->dts = 0;
     if (number % 7 == 5) packet->pts = packet->dts - 5 * packet->duration;
   };
-  ASSERT_EQ(Rewrap(*demuxer, output, backwardsAndReversed), 0);
+  ASSERT_EQ(Rewrap(*in.demuxer, output, backwardsAndReversed), 0);
   EXPECT_TRUE(InspectMatroska(output).readCleanly);
   EXPECT_EQ(PacketHashes(output)[0].size(), PacketHashes(source)[0].size());
 }
@@ -141,19 +122,17 @@ TEST(FfmpegLayerOutsideTracks, KeepsAttachmentsCoverPicturesAndTheStartTimecode)
        {Case{FontAttachmentMkv(),
              {"\"file_name\": \"font.ttf\"", "\"application/x-truetype-font\"", "\"size\": 3000"}},
         Case{CoverPictureMp3(), {"\"file_name\": \"cover.jpg\"", "\"image/jpeg\""}}}) {
-    Fd input{-1};
-    std::unique_ptr<Demuxer> demuxer;
-    ASSERT_EQ(OpenDemuxer(c.source, input, &demuxer), 0) << c.source;
+    const OpenedFile in(c.source);
+    ASSERT_EQ(in.error, 0) << c.source;
     const fs::path output = ScratchDir("ffmpeg_layer_attachments") / "out.mkv";
-    ASSERT_EQ(Rewrap(*demuxer, output), 0) << c.source;
+    ASSERT_EQ(Rewrap(*in.demuxer, output), 0) << c.source;
     const ProcessResult report = RunProgram("mkvmerge", {"-J", output.string()});
     for (const std::string& text : c.expected) EXPECT_NE(report.out.find(text), std::string::npos) << text;
   }
-  Fd input{-1};
-  std::unique_ptr<Demuxer> demuxer;
-  ASSERT_EQ(OpenDemuxer(TimecodeMov(), input, &demuxer), 0);
+  const OpenedFile in(TimecodeMov());
+  ASSERT_EQ(in.error, 0);
   const fs::path output = ScratchDir("ffmpeg_layer_timecode") / "out.mkv";
-  ASSERT_EQ(Rewrap(*demuxer, output), 0);
+  ASSERT_EQ(Rewrap(*in.demuxer, output), 0);
   EXPECT_EQ(Probe(output).tags["timecode"], kStartTimecode);
 }
 

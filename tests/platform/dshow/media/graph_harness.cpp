@@ -13,25 +13,6 @@ void MediaGraphTest::SetUp() {
 
 void MediaGraphTest::TearDown() { CoUninitialize(); }
 
-std::u16string Wide(const fs::path& path) {
-  const std::u8string utf8 = path.u8string();
-  std::u16string wide;
-  for (std::size_t i = 0; i < utf8.size();) {
-    const auto lead = static_cast<unsigned char>(utf8[i]);
-    const int extra = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
-    char32_t cp = extra == 0 ? lead : lead & (0x3F >> extra);
-    for (int k = 1; k <= extra; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    i += extra + 1;
-    if (cp >= 0x10000) {
-      wide += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
-      wide += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
-    } else {
-      wide += static_cast<char16_t>(cp);
-    }
-  }
-  return wide;
-}
-
 ComPtr<IGraphBuilder> MakeGraph() {
   ComPtr<IGraphBuilder> graph;
   EXPECT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER,

@@ -18,7 +18,8 @@ class MediaGraphTest : public ::testing::Test {
   void TearDown() override;
 };
 
-std::u16string Wide(const std::filesystem::path& path);
+// The UTF-16 form the graph takes.
+inline std::u16string Wide(const std::filesystem::path& path) { return path.u16string(); }
 ComPtr<IGraphBuilder> MakeGraph();
 ComPtr<IBaseFilter> MakeFilter(REFCLSID clsid);
 // The first unconnected pin of that direction, or null.
