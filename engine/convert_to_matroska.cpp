@@ -174,10 +174,11 @@ class Conversion {
   HRESULT WaitAndStop() {
     WaitForGraphCompletion(m_graph.Get());
     const HRESULT stopped = m_mediaControl->Stop();
-    // Deliberately stricter than the program this one remakes, which returned
-    // Stop's result however the run ended: a run that ended on an error event
-    // (a read error, a full disk, a stream the multiplexer failed on) left an
-    // incomplete file behind and must not pass for a success.
+    // Stop succeeds however the run ended, so its result alone cannot tell a
+    // finished file from a broken one. A run that ended on an error event (a
+    // read error, a full disk, a stream the multiplexer failed on) left an
+    // incomplete file behind; report that failure so the caller does not take
+    // the file for a finished one.
     const HRESULT runFailure = TakeRunFailure(m_graph.Get());
     if (FAILED(runFailure)) return *Failed("Failed to write the Matroska file!  hr=0x%x\n", runFailure);
     return stopped;

@@ -41,7 +41,7 @@ class RealConversion : public ::testing::Test {
   RecordingShell shell;  // nothing here may open a browser
 };
 
-class EachFixture : public RealConversion, public ::testing::WithParamInterface<FixtureSpec> {};
+class EachFixture : public RealConversion, public ::testing::WithParamInterface<MediaFixture> {};
 
 TEST_P(EachFixture, IsRewrappedFaithfullyWithoutAMessage) {
   const fs::path source = FixturePath(GetParam());

@@ -51,8 +51,8 @@ fs::path ChapterFile() {
                        "[CHAPTER]\nTIMEBASE=1/1000\nSTART=1000\nEND=2000\ntitle=Closing\n");
 }
 
-std::vector<FixtureSpec> MakeFixtures() {
-  std::vector<FixtureSpec> all;
+std::vector<MediaFixture> MakeFixtures() {
+  std::vector<MediaFixture> all;
   all.push_back(
       {"mp4", "h264_aac.mp4",
        Join({Video(), Tone(48000), kX264, {"-c:a", "aac", "-b:a", "64k", "-metadata", "title=Test clip"}}), 1,
@@ -62,11 +62,11 @@ std::vector<FixtureSpec> MakeFixtures() {
       {"avi", "mpeg4_mp3.avi",
        Join({Video(), Tone(44100), {"-c:v", "mpeg4", "-q:v", "5", "-c:a", "libmp3lame", "-b:a", "64k"}}), 1,
        1});
-  FixtureSpec ts{"ts", "h264_ac3.ts", Join({Video(), Tone(48000), kX264, {"-c:a", "ac3", "-b:a", "96k"}}), 1,
+  MediaFixture ts{"ts", "h264_ac3.ts", Join({Video(), Tone(48000), kX264, {"-c:a", "ac3", "-b:a", "96k"}}), 1,
                  1};
   ts.bitstreamReformatted = true;
   all.push_back(ts);
-  FixtureSpec ps{"mpeg_ps", "mpeg2_mp2.mpg",
+  MediaFixture ps{"mpeg_ps", "mpeg2_mp2.mpg",
                  Join({Video(), Tone(48000), {"-c:v", "mpeg2video", "-bf", "2", "-g", "12", "-c:a", "mp2"}}),
                  1, 1};
   ps.lacksTimestamps = true;
@@ -113,7 +113,7 @@ std::vector<FixtureSpec> MakeFixtures() {
 
 // Writes under a private name and renames, so that test processes running
 // side by side never see half a file.
-bool Generate(const FixtureSpec& fixture, const fs::path& target) {
+bool Generate(const MediaFixture& fixture, const fs::path& target) {
   const fs::path partial =
       target.string() + ".partial" + std::to_string(::getpid()) + fs::path(target).extension().string();
   Args args = {"-y", "-hide_banner", "-loglevel", "error", "-nostdin"};
@@ -137,19 +137,19 @@ fs::path MediaCacheDir() {
   return dir;
 }
 
-const std::vector<FixtureSpec>& GoodFixtures() {
-  static const std::vector<FixtureSpec> fixtures = MakeFixtures();
+const std::vector<MediaFixture>& GoodFixtures() {
+  static const std::vector<MediaFixture> fixtures = MakeFixtures();
   return fixtures;
 }
 
-const FixtureSpec& FixtureNamed(const std::string& name) {
-  for (const FixtureSpec& fixture : GoodFixtures()) {
+const MediaFixture& FixtureNamed(const std::string& name) {
+  for (const MediaFixture& fixture : GoodFixtures()) {
     if (fixture.name == name) return fixture;
   }
   throw std::invalid_argument("no fixture named " + name);
 }
 
-fs::path FixturePath(const FixtureSpec& fixture) {
+fs::path FixturePath(const MediaFixture& fixture) {
   const fs::path target = MediaCacheDir() / fixture.fileName;
   if (fs::exists(target)) return target;
   return Generate(fixture, target) ? target : fs::path();
@@ -172,13 +172,13 @@ fs::path RandomBytesFile() {
 }
 
 fs::path TruncatedMp4() {
-  FixtureSpec fixture = FixtureNamed("mp4");
+  MediaFixture fixture = FixtureNamed("mp4");
   fixture.fileName = "faststart.mp4";
   fixture.ffmpegArgs.insert(fixture.ffmpegArgs.end(), {"-movflags", "+faststart"});
   return CutShort(fixture, 50);
 }
 
-fs::path CutShort(const FixtureSpec& fixture, int percent) {
+fs::path CutShort(const MediaFixture& fixture, int percent) {
   const fs::path whole = FixturePath(fixture);
   const fs::path path = MediaCacheDir() / ("cut" + std::to_string(percent) + "_" + fixture.fileName);
   if (whole.empty() || fs::exists(path)) return whole.empty() ? fs::path() : path;

@@ -9,7 +9,7 @@
 
 namespace media_test {
 
-struct FixtureSpec {
+struct MediaFixture {
   std::string name;                     // how tests ask for it
   std::string fileName;                 // with the extension that picks the source filter
   std::vector<std::string> ffmpegArgs;  // inputs and encoders, before the output name
@@ -25,16 +25,16 @@ struct FixtureSpec {
 };
 
 // Test names and failure messages show a fixture by its name.
-inline void PrintTo(const FixtureSpec& fixture, std::ostream* out) { *out << fixture.name; }
+inline void PrintTo(const MediaFixture& fixture, std::ostream* out) { *out << fixture.name; }
 
 // The folder the fixtures are cached in (under the build folder).
 std::filesystem::path MediaCacheDir();
 // Every good fixture, in a fixed order.
-const std::vector<FixtureSpec>& GoodFixtures();
-const FixtureSpec& FixtureNamed(const std::string& name);
+const std::vector<MediaFixture>& GoodFixtures();
+const MediaFixture& FixtureNamed(const std::string& name);
 // Makes the fixture on first use; empty when ffmpeg failed (the failure is
 // reported to the running test).
-std::filesystem::path FixturePath(const FixtureSpec& fixture);
+std::filesystem::path FixturePath(const MediaFixture& fixture);
 
 // Bad inputs.
 std::filesystem::path EmptyFile();
@@ -43,7 +43,7 @@ std::filesystem::path RandomBytesFile();
 std::filesystem::path TruncatedMp4();
 std::filesystem::path MissingFile();
 // A copy of a good fixture keeping only its first `percent` per cent.
-std::filesystem::path CutShort(const FixtureSpec& fixture, int percent);
+std::filesystem::path CutShort(const MediaFixture& fixture, int percent);
 
 // What Matroska keeps outside its tracks: an MKV with a font attached, an MP3
 // with a JPEG cover picture, a MOV with a timecode track starting at

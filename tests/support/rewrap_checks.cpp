@@ -25,7 +25,7 @@ void ExpectSameStreams(const ProbeResult& source, const ProbeResult& output) {
 
 }  // namespace
 
-void ExpectFaithfulRewrap(const FixtureSpec& fixture, const fs::path& source, const fs::path& output,
+void ExpectFaithfulRewrap(const MediaFixture& fixture, const fs::path& source, const fs::path& output,
                           double durationTolerance) {
   SCOPED_TRACE("fixture " + fixture.name);
   const ProbeResult probedOutput = Probe(output);

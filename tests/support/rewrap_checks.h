@@ -10,5 +10,5 @@
 // source (or as `ffmpeg -c copy` where the muxer reformats the bitstream),
 // and a duration within 1 ms of `ffmpeg -c copy`'s (or of the source's when
 // ffmpeg refuses).
-void ExpectFaithfulRewrap(const media_test::FixtureSpec& fixture, const std::filesystem::path& source,
+void ExpectFaithfulRewrap(const media_test::MediaFixture& fixture, const std::filesystem::path& source,
                           const std::filesystem::path& output, double durationTolerance = 0.001);

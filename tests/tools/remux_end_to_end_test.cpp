@@ -28,7 +28,7 @@ std::string FileContents(const fs::path& path) {
 class RemuxConverts : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RemuxConverts, WritesAFaithfulMatroskaFileAndLeavesTheSourceAlone) {
-  const FixtureSpec& fixture = FixtureNamed(GetParam());
+  const MediaFixture& fixture = FixtureNamed(GetParam());
   const fs::path source = FixturePath(fixture);
   ASSERT_FALSE(source.empty());
   const std::string before = FileContents(source);

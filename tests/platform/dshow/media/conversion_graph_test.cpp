@@ -10,10 +10,10 @@ using namespace media_test;
 
 namespace {
 
-class ConversionGraphTest : public MediaGraphTest, public ::testing::WithParamInterface<FixtureSpec> {};
+class ConversionGraphTest : public MediaGraphTest, public ::testing::WithParamInterface<MediaFixture> {};
 
 TEST_P(ConversionGraphTest, WritesAFaithfulMatroskaFile) {
-  const FixtureSpec& fixture = GetParam();
+  const MediaFixture& fixture = GetParam();
   const fs::path source = FixturePath(fixture);
   ASSERT_FALSE(source.empty());
   const fs::path output = ScratchDir("conversion_" + fixture.name) / "out.mkv";

@@ -67,7 +67,7 @@ TEST_F(FilterContractTest, InterleavingModesBothWriteEveryPacket) {
     SCOPED_TRACE(mode);
     ConversionGraph built;
     const fs::path output = ScratchDir("interleave_" + std::to_string(mode)) / "out.mkv";
-    const FixtureSpec& fixture = FixtureNamed("two_audio");
+    const MediaFixture& fixture = FixtureNamed("two_audio");
     ASSERT_EQ(BuildConversion(FixturePath(fixture), output, &built), S_OK);
     ComPtr<IConfigInterleaving> interleaving;
     ASSERT_EQ(built.muxer.As(interleaving), S_OK);

@@ -24,10 +24,10 @@ void ExpectEveryRendererFed(IGraphBuilder* graph) {
   }
 }
 
-class PlaybackGraphTest : public MediaGraphTest, public ::testing::WithParamInterface<FixtureSpec> {};
+class PlaybackGraphTest : public MediaGraphTest, public ::testing::WithParamInterface<MediaFixture> {};
 
 TEST_P(PlaybackGraphTest, RenderFileBuildsTheGraphAndItDecodes) {
-  const FixtureSpec& fixture = GetParam();
+  const MediaFixture& fixture = GetParam();
   const fs::path source = FixturePath(fixture);
   ASSERT_FALSE(source.empty());
   ComPtr<IGraphBuilder> graph = MakeGraph();
