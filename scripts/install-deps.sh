@@ -10,6 +10,7 @@ packages=(
   libavformat-dev libavcodec-dev libavutil-dev
   libgtest-dev libgmock-dev
   ffmpeg mkvtoolnix xvfb xdotool imagemagick time
+  libchm-dev libchm-bin fp-utils
 )
 missing=()
 for p in "${packages[@]}"; do

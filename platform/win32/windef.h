@@ -17,6 +17,8 @@ using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using INT_PTR = std::intptr_t;
+using UINT_PTR = std::uintptr_t;
+using WORD = std::uint16_t;
 
 // Paths here may be as long as the file system allows, so every fixed path
 // buffer is sized from the platform's limit rather than Windows' 260.
