@@ -2,6 +2,7 @@
 
 #include "platform/win32/user/dialog_window.h"
 #include "platform/win32/user/message_loop.h"
+#include "platform/win32/user/owned_dialog.h"
 
 LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -32,10 +33,10 @@ INT_PTR CDialog::DoModal() {
   const DialogTemplate* dialogTemplate = FindDialogTemplate(static_cast<int>(m_templateId));
   if (!dialogTemplate) return -1;
   const HWND owner = OwnerWindow();
+  // The owner takes no input while its modal dialog runs. It is disabled
+  // first: Qt would disable a child window that already exists along with it.
+  const DisabledOwnerWindow disabledOwner(owner);
   Attach(CreateDialogWindow(*dialogTemplate, owner, AfxWndProc, LoadIconResource));
-  // The owner takes no input while its modal dialog runs.
-  const bool ownerWasEnabled = owner && ::IsWindowEnabled(owner);
-  if (ownerWasEnabled) ::EnableWindow(owner, FALSE);
   m_modalRunning = true;
   m_modalResult = -1;
   if (SendMessage(WM_INITDIALOG, 0, 0)) {
@@ -51,7 +52,6 @@ INT_PTR CDialog::DoModal() {
     MSG copy = msg;
     return PreTranslateMessage(&copy) != FALSE;
   });
-  if (ownerWasEnabled) ::EnableWindow(owner, TRUE);
   const HWND hwnd = m_hWnd;
   Detach();
   DestroyDialogWindow(hwnd);
