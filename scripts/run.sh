@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Installs, builds and starts Corvane. Until the window lands this starts the
-# command-line remux front end: pass SOURCE OUTPUT.mkv to convert a file.
+# Installs, builds and starts Corvane's window program. Give `--remux SOURCE
+# OUTPUT.mkv` to run the command-line front end instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/build.sh
-if [ $# -eq 0 ]; then
-  exec build/tools/corvane-remux --help
+if [ "${1:-}" = "--remux" ]; then
+  shift
+  exec build/tools/corvane-remux "$@"
 fi
-exec build/tools/corvane-remux "$@"
+exec build/bin/Pellumbra
