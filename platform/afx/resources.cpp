@@ -33,7 +33,9 @@ const char* FindStringResource(UINT id) {
 }
 
 HICON LoadIconResource(int id) {
-  static std::map<int, HICON> loaded;
+  // Never destroyed: the icons outlive the Qt application, and a table freed
+  // at exit would leave them unreachable.
+  static auto& loaded = *new std::map<int, HICON>();
   if (const auto it = loaded.find(id); it != loaded.end()) return it->second;
   for (const IconResource& icon : Resources().icons) {
     if (icon.id != id) continue;

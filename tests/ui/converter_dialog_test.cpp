@@ -1,0 +1,311 @@
+// The main window's workflows, driven through its commands as a user's clicks
+// would drive them, with the desktop scripted and real media converted.
+#include "ui/converter_dialog.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "platform/dshow/media/install.h"
+#include "platform/win32/user/message_loop.h"
+#include "platform/win32/user/window_handle.h"
+#include "res/corvane_resources.h"
+#include "res/web_addresses.h"
+#include "tests/platform/win32/scratch.h"
+#include "tests/platform/win32/user/qt_test_application.h"
+#include "tests/support/rewrap_checks.h"
+#include "tests/support/scripted_desktop.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using ::testing::ElementsAre;
+using ::testing::HasSubstr;
+using ::testing::IsEmpty;
+
+constexpr char kDone[] = "Converting is done!";
+constexpr char kBusy[] = "Please wait conversion";
+
+void Click(HWND dialog, int id) { SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+void PostClick(HWND dialog, int id) { PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); }
+
+std::string TextOf(HWND dialog, int id) {
+  char text[1024] = "";
+  GetWindowTextA(GetDlgItem(dialog, id), text, sizeof text);
+  return text;
+}
+
+std::string Contents(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// A fresh user: scratch home and settings folders, with a Videos folder.
+class MainWindow : public testing::Test {
+ protected:
+  MainWindow() {
+    static const bool installed = [] {
+      AfxSetResources(CorvaneResources());
+      InstallQtMessagePump();
+      InstallMediaFilters();
+      return true;
+    }();
+    (void)installed;
+    fs::create_directory(m_home.Path("Videos"));
+    m_app.SetNamesFromExecutable("/opt/corvane/Pellumbra");
+    m_app.SetRegistryKey("QuillonStudio");
+  }
+
+  // Opens the main window, runs `script` once it shows and returns the
+  // dialog's result; the script has to end the dialog.
+  INT_PTR Run(const std::function<void(HWND)>& script) {
+    ConverterDialog dialog;
+    m_app.m_pMainWnd = &dialog;
+    QTimer::singleShot(0, [&] { script(dialog.m_hWnd); });
+    const INT_PTR result = dialog.DoModal();
+    m_app.m_pMainWnd = nullptr;
+    return result;
+  }
+  void ChooseSource(HWND dialog, const fs::path& source) {
+    m_desktop.QueueFileChoice(source.string());
+    Click(dialog, IDC_OPEN_VIDEO);
+  }
+  CString Stored(const char* section, const char* key) {
+    return m_app.GetProfileString(section, key, "absent");
+  }
+
+  ScratchFolder m_home;
+  ScopedVariable m_homeVariable{"HOME", m_home.path.c_str()};
+  ScopedVariable m_configVariable{"XDG_CONFIG_HOME", m_home.Path("config").c_str()};
+  CWinApp m_app;
+  ScriptedDesktop m_desktop;
+};
+
+TEST_F(MainWindow, FirstStartProposesTheVideosFolderAndCreatesTheSettingsFile) {
+  std::string proposed;
+  EXPECT_EQ(Run([&](HWND dialog) {
+              proposed = TextOf(dialog, IDC_OUTPUT_PATH);
+              Click(dialog, IDCANCEL);
+            }),
+            IDCANCEL);
+  EXPECT_EQ(proposed, m_home.Path("Videos/clip.mkv"));
+  EXPECT_THAT(m_desktop.boxes, IsEmpty());
+  EXPECT_TRUE(fs::exists(m_home.Path("config/QuillonStudio/Pellumbra.conf")));
+}
+
+TEST_F(MainWindow, WithoutAVideosFolderSaysSoBeforeTheWindowAndProposesTheHomeFolder) {
+  fs::remove(m_home.Path("Videos"));
+  std::string proposed;
+  std::size_t boxesBeforeWindow = 0;
+  Run([&](HWND dialog) {
+    boxesBeforeWindow = m_desktop.boxes.size();
+    proposed = TextOf(dialog, IDC_OUTPUT_PATH);
+    Click(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(boxesBeforeWindow, 1u);
+  ASSERT_THAT(m_desktop.BoxTexts(), ElementsAre("Can not get My Video directory!"));
+  EXPECT_EQ(m_desktop.boxes[0].caption, "Error");
+  EXPECT_EQ(proposed, m_home.Path("clip.mkv"));
+}
+
+TEST_F(MainWindow, AStoredOutputWinsOverTheProposal) {
+  m_app.WriteProfileString("Option", "output_filename", "/srv/films/last.mkv");
+  std::string proposed;
+  Run([&](HWND dialog) {
+    proposed = TextOf(dialog, IDC_OUTPUT_PATH);
+    Click(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(proposed, "/srv/films/last.mkv");
+}
+
+TEST_F(MainWindow, OpenVideoShowsTheNameAndTheNextChoiceStartsInItsFolderAlsoAfterARestart) {
+  const std::string folder = m_home.Path("my films/");
+  WriteFile(folder + "holiday 1.mp4", "not looked at");
+  std::string shown, afterCancel;
+  Run([&](HWND dialog) {
+    ChooseSource(dialog, folder + "holiday 1.mp4");
+    shown = TextOf(dialog, IDC_SOURCE_NAME);
+    m_desktop.QueueFileChoice(std::nullopt);
+    Click(dialog, IDC_OPEN_VIDEO);
+    afterCancel = TextOf(dialog, IDC_SOURCE_NAME);
+    Click(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(shown, "holiday 1.mp4");
+  EXPECT_EQ(afterCancel, shown);
+  EXPECT_EQ(Stored("Option", "LastOpenedFolder"), folder);
+  m_desktop.QueueFileChoice(std::nullopt);
+  Run([&](HWND dialog) {
+    Click(dialog, IDC_OPEN_VIDEO);
+    Click(dialog, IDCANCEL);
+  });
+  ASSERT_EQ(m_desktop.fileRequests.size(), 3u);
+  EXPECT_EQ(m_desktop.fileRequests[0].title, "Select a video file...");
+  EXPECT_EQ(m_desktop.fileRequests[1].initialFolder, folder);
+  EXPECT_EQ(m_desktop.fileRequests[2].initialFolder, folder);
+  EXPECT_EQ(Stored("Option", "LastOpenedFolder"), folder);
+}
+
+TEST_F(MainWindow, BrowseStartsInTheOutputsFolderAndAlwaysChoosesAnMkvName) {
+  m_app.WriteProfileString("Option", "output_filename", "clip.mkv");
+  const std::vector<std::pair<std::string, std::string>> choices = {
+      {"/a/b/film.avi", "/a/b/film.mkv"}, {"/x/v1.2/film", "/x/v1.2/film.mkv"}, {"/x/y", "/x/y.mkv"}};
+  std::vector<std::string> shown, stored;
+  for (const auto& choice : choices) m_desktop.QueueFileChoice(choice.first);
+  m_desktop.QueueFileChoice(std::nullopt);
+  Run([&](HWND dialog) {
+    for (std::size_t i = 0; i <= choices.size(); ++i) {
+      Click(dialog, IDC_BROWSE);
+      shown.push_back(TextOf(dialog, IDC_OUTPUT_PATH));
+      stored.push_back(Stored("Option", "output_filename"));
+    }
+    Click(dialog, IDCANCEL);
+  });
+  EXPECT_THAT(shown, ElementsAre("/a/b/film.mkv", "/x/v1.2/film.mkv", "/x/y.mkv", "/x/y.mkv"));
+  EXPECT_EQ(stored, shown);
+  std::vector<std::string> folders;
+  for (const FileDialogRequest& request : m_desktop.fileRequests) folders.push_back(request.initialFolder);
+  EXPECT_THAT(folders, ElementsAre(".", "/a/b", "/x/v1.2", "/x"));
+}
+
+// Convert on a real MP4 fixture.
+class Converting : public MainWindow {
+ protected:
+  void ConvertTo(const fs::path& output, const std::function<void(HWND)>& beforeConvert = {}) {
+    Run([&](HWND dialog) {
+      ChooseSource(dialog, m_source);
+      SetWindowTextA(GetDlgItem(dialog, IDC_OUTPUT_PATH), output.c_str());
+      if (beforeConvert) beforeConvert(dialog);
+      Click(dialog, IDC_CONVERT);
+      Click(dialog, IDCANCEL);
+    });
+  }
+  const media_test::MediaFixture& m_fixture = media_test::FixtureNamed("mp4");
+  const fs::path m_source = media_test::FixturePath(m_fixture);
+  const fs::path m_output = m_home.Path("Videos/out.mkv");
+};
+
+TEST_F(Converting, AFreshOutputIsWrittenWithoutAQuestion) {
+  ConvertTo(m_output);
+  ASSERT_THAT(m_desktop.BoxTexts(), ElementsAre(kDone));
+  EXPECT_EQ(m_desktop.boxes[0].caption, "Message");
+  ExpectFaithfulRewrap(m_fixture, m_source, m_output);
+}
+
+TEST_F(Converting, AnExistingOutputIsDeletedOnYesAndKeptOnNo) {
+  WriteFile(m_output, "old output");
+  fs::create_hard_link(m_output, m_home.Path("second name"));  // survives a deletion, not an overwrite
+  int reply = IDNO;
+  m_desktop.AnswerBoxesWith(
+      [&](const ShownBox& box) { return EndsWith(box.text, "Do you want to replace it?") ? reply : IDOK; });
+  ConvertTo(m_output);
+  EXPECT_THAT(m_desktop.BoxTexts(), ElementsAre(m_output.string() + " exists. Do you want to replace it?"));
+  EXPECT_EQ(m_desktop.boxes[0].type, MB_YESNO | MB_ICONWARNING);
+  EXPECT_EQ(Contents(m_output), "old output");
+  reply = IDYES;
+  ConvertTo(m_output);
+  EXPECT_EQ(m_desktop.BoxTexts().back(), kDone);
+  EXPECT_EQ(Contents(m_home.Path("second name")), "old output");
+  ExpectFaithfulRewrap(m_fixture, m_source, m_output);
+}
+
+TEST_F(Converting, AFailingConversionReportsItsErrorBeforeSayingItIsDone) {
+  Run([&](HWND dialog) {
+    SetWindowTextA(GetDlgItem(dialog, IDC_OUTPUT_PATH), m_output.c_str());
+    Click(dialog, IDC_CONVERT);  // no source chosen
+    Click(dialog, IDCANCEL);
+  });
+  ASSERT_GE(m_desktop.boxes.size(), 2u);
+  EXPECT_EQ(m_desktop.boxes.front().caption, "Pellumbra");
+  EXPECT_THAT(m_desktop.boxes.front().text, HasSubstr("Failed to render source file"));
+  EXPECT_EQ(m_desktop.boxes.back().text, kDone);
+  EXPECT_EQ(m_desktop.boxes.back().caption, "Message");
+  EXPECT_FALSE(fs::exists(m_output));
+}
+
+TEST_F(Converting, ExitCloseAndConvertWaitForARunningConversion) {
+  ConvertTo(m_output, [](HWND dialog) {
+    PostClick(dialog, IDCANCEL);
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+    PostClick(dialog, IDC_CONVERT);
+  });
+  EXPECT_THAT(m_desktop.BoxTexts(), ElementsAre(kBusy, kBusy, kBusy, kDone));
+  EXPECT_EQ(m_desktop.boxes[0].caption, "Pellumbra");
+  ExpectFaithfulRewrap(m_fixture, m_source, m_output);
+}
+
+TEST_F(Converting, TheSourceItselfIsRefusedAsOutputAlsoThroughALink) {
+  const fs::path source = m_home.Path("source.mp4");
+  fs::copy_file(m_source, source);
+  fs::create_symlink(source, m_home.Path("link.mkv"));
+  const std::string original = Contents(source);
+  Run([&](HWND dialog) {
+    ChooseSource(dialog, source);
+    for (const std::string& output : {source.string(), m_home.Path("link.mkv")}) {
+      SetWindowTextA(GetDlgItem(dialog, IDC_OUTPUT_PATH), output.c_str());
+      Click(dialog, IDC_CONVERT);
+    }
+    Click(dialog, IDCANCEL);
+  });
+  const std::string refusal =
+      "The output file is the source video itself. Please choose another output file name.";
+  EXPECT_THAT(m_desktop.BoxTexts(), ElementsAre(refusal, refusal));
+  EXPECT_EQ(Contents(source), original);
+}
+
+TEST_F(MainWindow, ExitAndOkEndWithoutTheUpdateQuestion) {
+  EXPECT_EQ(Run([](HWND dialog) { Click(dialog, IDCANCEL); }), IDCANCEL);
+  EXPECT_EQ(Run([](HWND dialog) { Click(dialog, IDOK); }), IDOK);
+  EXPECT_THAT(m_desktop.boxes, IsEmpty());
+  EXPECT_EQ(Stored("Setup", "t_first_update"), "absent");
+}
+
+TEST_F(MainWindow, ClosingWhenIdleOffersTheUpdateCheck) {
+  m_desktop.SetClock(1700000000);
+  Run([](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); });
+  EXPECT_THAT(m_desktop.boxes, IsEmpty());
+  EXPECT_EQ(Stored("Setup", "t_first_update"), "1700000000");
+  m_desktop.SetClock(1700000000 + 15552001);
+  Run([](HWND dialog) { PostMessageA(dialog, WM_CLOSE, 0, 0); });
+  ASSERT_EQ(m_desktop.boxes.size(), 1u);
+  EXPECT_EQ(m_desktop.boxes[0].caption, "Update the program");
+}
+
+// Closes each About box as it shows and counts them.
+class AboutBoxCloser {
+ public:
+  AboutBoxCloser() {
+    QObject::connect(&m_poll, &QTimer::timeout, [this] {
+      if (m_closing) return;  // the last one has not gone yet
+      for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (!window->isVisible() || window->windowTitle() != "About Corvane") continue;
+        ++shown;
+        m_closing = window;
+        PostMessageA(HandleOf(window), WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+      }
+    });
+    m_poll.start(1);
+  }
+  int shown = 0;
+
+ private:
+  QTimer m_poll;
+  QPointer<QWidget> m_closing;
+};
+
+TEST_F(MainWindow, TheSystemMenuOpensTheAboutBoxAndCloses) {
+  AboutBoxCloser about;
+  Run([](HWND dialog) {
+    SendMessageA(dialog, WM_SYSCOMMAND, 0x0010, 0);
+    SendMessageA(dialog, WM_SYSCOMMAND, 0x0013, 0);
+    SendMessageA(dialog, WM_SYSCOMMAND, SC_CLOSE, 0);
+  });
+  EXPECT_EQ(about.shown, 2);
+  EXPECT_NE(Stored("Setup", "t_first_update"), "absent");  // closing ran the update check
+}
+
+}  // namespace
