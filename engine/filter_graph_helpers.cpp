@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "engine/completion_wait_observer.h"
 #include "engine/pin_direction.h"
 #include "engine/report_message.h"
 #include "platform/com/com_ptr.h"
@@ -12,6 +13,8 @@
 namespace {
 
 constexpr LONG kCompletionWaitMs = 100;
+
+thread_local CompletionWaitObserver t_waitObserver;
 
 HRESULT CreateInProcess(REFCLSID clsid, REFIID iid, void** object, const char* failureFormat) {
   if (!object) return E_POINTER;
@@ -90,6 +93,10 @@ HRESULT SetNoClock(IFilterGraph* graph) {
   return hr;
 }
 
+CompletionWaitObserver SetCompletionWaitObserver(CompletionWaitObserver observer) {
+  return std::exchange(t_waitObserver, std::move(observer));
+}
+
 void WaitForGraphCompletion(IGraphBuilder* graph) {
   if (!graph) return;
   ComPtr<IMediaEvent> mediaEvent;
@@ -109,6 +116,7 @@ void WaitForGraphCompletion(IGraphBuilder* graph) {
     // Window messages are handled between the short waits so that the window
     // stays responsive for as long as the copy takes.
     DispatchPendingMessages();
+    if (t_waitObserver) t_waitObserver(graph);
     waited = mediaEvent->WaitForCompletion(kCompletionWaitMs, &eventCode);
     // Only a time-out (E_ABORT) means "still running". Any other failure, such
     // as a graph that was stopped meanwhile (VFW_E_WRONG_STATE), answers at
