@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <algorithm>
 
 #include "platform/win32/user/dialog_window.h"
@@ -22,6 +23,12 @@ HWND NextTabStop(HWND dialog, HWND focused, bool backwards) {
   return nullptr;
 }
 
+// An edit reached by Tab has its whole text selected, ready to be typed over.
+void FocusByTab(HWND control) {
+  SetFocus(control);
+  if (auto* edit = qobject_cast<QLineEdit*>(WidgetOf(control))) edit->selectAll();
+}
+
 void SendCommand(HWND dialog, int id) {
   SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
@@ -35,7 +42,7 @@ BOOL IsDialogMessageA(HWND dialog, const MSG* msg) {
   switch (msg->wParam) {
     case VK_TAB:
       if (DialogControls(dialog).empty()) return TRUE;
-      if (HWND next = NextTabStop(dialog, focused, (msg->lParam & KF_SHIFT_DOWN) != 0)) SetFocus(next);
+      if (HWND next = NextTabStop(dialog, focused, (msg->lParam & KF_SHIFT_DOWN) != 0)) FocusByTab(next);
       return TRUE;
     case VK_RETURN:
       // A focused push button is the default one; otherwise Enter means OK.

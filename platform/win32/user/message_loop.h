@@ -20,3 +20,10 @@ using PreTranslate = std::function<bool(const MSG&)>;
 // Takes and dispatches the thread's messages, waiting on Qt while the queue is
 // empty, until `finished` returns true (checked before every message).
 void RunMessageLoop(const std::function<bool()>& finished, const PreTranslate& preTranslate = {});
+
+// The pre-translation of the loop that is taking input right now: set while a
+// loop with one waits for messages, null while a message is being handled
+// (a nested pump there, like the conversion's wait, does no dialog keyboard
+// handling). Lets a window apply the dialog keyboard to a key at once, in
+// order with the keys typed after it.
+const PreTranslate* ActivePreTranslate();

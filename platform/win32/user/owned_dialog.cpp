@@ -8,6 +8,7 @@
 DisabledOwnerWindow::DisabledOwnerWindow(HWND owner) : m_window(WidgetOf(TopLevelOf(owner))) {
   if (!m_window) return;
   m_wasEnabled = m_window->isEnabled();
+  m_focus = m_window->focusWidget();
   m_window->setEnabled(false);
 }
 
@@ -15,8 +16,12 @@ DisabledOwnerWindow::~DisabledOwnerWindow() {
   if (!m_window || !m_wasEnabled) return;
   m_window->setEnabled(true);
   // The closing dialog was the active window; hand the focus back to its
-  // owner rather than to whatever the window system picks.
-  if (m_window->isVisible()) m_window->activateWindow();
+  // owner, on the control that had it, as the dialog manager does. Disabling
+  // the window took the focus away, and a window without a focused control
+  // would take the next Enter for its OK command.
+  if (!m_window->isVisible()) return;
+  m_window->activateWindow();
+  if (m_focus && m_focus->window() == m_window) m_focus->setFocus(Qt::OtherFocusReason);
 }
 
 bool RunOwnedDialog(QDialog* dialog) {

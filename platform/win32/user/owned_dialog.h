@@ -29,6 +29,7 @@ class DisabledOwnerWindow {
 
  private:
   QPointer<QWidget> m_window;
+  QPointer<QWidget> m_focus;  // the control that had the focus, to give it back
   bool m_wasEnabled = false;
 };
 
