@@ -18,7 +18,13 @@ BOOL ConverterApp::InitInstance() {
   // The dialog reads the stored output path as it opens, so the store must be
   // chosen first.
   SetRegistryKey("QuillonStudio");
+  CCommandLineInfo commandLine;
+  ParseCommandLine(commandLine);
   ConverterDialog dialog;
+  // "Pellumbra FILE", as a file manager's Open With runs it.
+  if (commandLine.m_nShellCommand == CCommandLineInfo::FileOpen) {
+    dialog.ChooseSourceOnStart(commandLine.m_strFileName);
+  }
   m_pMainWnd = &dialog;
   dialog.DoModal();
   m_pMainWnd = nullptr;

@@ -1,11 +1,13 @@
 // The Convert command: settle an existing output with the user, then run the
-// whole conversion on this thread while the window stays responsive.
+// whole conversion on this thread while the window stays responsive and its
+// title shows how far it has got.
 #include <sys/stat.h>
 
 #include <cstdio>
 
 #include "engine/convert_to_matroska.h"
 #include "engine/report_message.h"
+#include "ui/conversion_progress.h"
 #include "ui/converter_dialog.h"
 #include "ui/text_limits.h"
 
@@ -72,6 +74,9 @@ void ConverterDialog::RunConversion() {
   CopyWithin(sourceCopy, m_szInputPath);  // both fit: the source buffer and the checked output are shorter
   CopyWithin(outputCopy, m_strOutputPath);
   m_bConverting = 1;
-  ConvertToMatroska(sourceCopy, outputCopy);
+  {
+    const ConversionProgressTitle progress(m_hWnd, sourceCopy, outputCopy);
+    ConvertToMatroska(sourceCopy, outputCopy);
+  }
   m_bConverting = 0;
 }

@@ -27,6 +27,7 @@ BEGIN_MESSAGE_MAP(ConverterDialog, CDialog)
 ON_WM_SYSCOMMAND()
 ON_WM_PAINT()
 ON_WM_QUERYDRAGICON()
+ON_WM_DROPFILES()
 ON_BN_CLICKED(IDC_OPEN_VIDEO, OnOpenVideo)
 ON_BN_CLICKED(IDCANCEL, OnExit)
 ON_WM_CLOSE()
@@ -61,6 +62,11 @@ BOOL ConverterDialog::OnInitDialog() {
   }
   SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(m_hIcon));
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
+  DragAcceptFiles();
+  // Posted, so that the file is taken (or refused) once the window shows.
+  if (!m_strStartSource.IsEmpty()) {
+    PostMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(CreateDropHandle({m_strStartSource})));
+  }
   m_versionInfo.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
   if (!GetVersionExA(&m_versionInfo)) MessageBox("Can get Windows Version", "Error", MB_OK);
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return TRUE;

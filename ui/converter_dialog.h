@@ -10,6 +10,10 @@ class ConverterDialog : public CDialog {
  public:
   explicit ConverterDialog(CWnd* parent = nullptr);
 
+  // The file the window takes as its source once it shows, as if dropped on
+  // it: the program's "open with" argument.
+  void ChooseSourceOnStart(const CString& path) { m_strStartSource = path; }
+
  protected:
   void DoDataExchange(CDataExchange* exchange) override;
   BOOL OnInitDialog() override;
@@ -18,6 +22,9 @@ class ConverterDialog : public CDialog {
   void OnPaint();
   HICON OnQueryDragIcon();
   void OnOpenVideo();
+  // One dropped file becomes the source; several, a folder or anything that
+  // cannot be opened are refused. Ignored while converting.
+  void OnDropFiles(HDROP drop);
   void OnExit();
   void OnClose();
   void OnBrowse();
@@ -40,8 +47,13 @@ class ConverterDialog : public CDialog {
 
  private:
   bool RefuseWhileConverting();
+  // Makes `path`, an existing file, the source: remembers its folder for
+  // the next Open Video and shows its name.
+  void ChooseSource(LPCSTR path);
   bool ConfirmOutput();
   void RunConversion();
+
+  CString m_strStartSource;
 };
 
 // Whether `path` names a file that can be opened for reading.

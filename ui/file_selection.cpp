@@ -28,7 +28,11 @@ void ConverterDialog::OnOpenVideo() {
   request.lpstrTitle = "Select a video file...";
   request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_READONLY;
   if (!GetOpenFileNameA(&request)) return;
-  std::memcpy(m_szInputPath, file, sizeof(m_szInputPath));
+  ChooseSource(file);
+}
+
+void ConverterDialog::ChooseSource(LPCSTR path) {
+  if (!CopyWithin(m_szInputPath, path)) return;  // both callers pass paths that fit
   AfxGetApp()->WriteProfileString("Option", "LastOpenedFolder", GetPathFolder(m_szInputPath));
   char name[MAX_PATH];
   if (GetPathFileName(m_szInputPath, name, sizeof(name))) GetDlgItem(IDC_SOURCE_NAME)->SetWindowText(name);

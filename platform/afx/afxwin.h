@@ -69,6 +69,11 @@ class CWnd : public CCmdTarget {
   void GetClientRect(LPRECT rect) const { ::GetClientRect(m_hWnd, rect); }
   BOOL EnableWindow(BOOL enable = TRUE) { return ::EnableWindow(m_hWnd, enable); }
   BOOL IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
+  // From here on files dropped on the window arrive as WM_DROPFILES.
+  void DragAcceptFiles(BOOL accept = TRUE) { ::DragAcceptFiles(m_hWnd, accept); }
+  BOOL PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+    return PostMessageA(m_hWnd, message, wParam, lParam);
+  }
   int MessageBox(LPCSTR text, LPCSTR caption = nullptr, UINT type = MB_OK) {
     return MessageBoxA(m_hWnd, text, caption, type);
   }
@@ -85,6 +90,8 @@ class CWnd : public CCmdTarget {
   void OnPaint();
   void OnClose();
   HICON OnQueryDragIcon();
+  // A window that accepts files releases `drop` with DragFinish.
+  void OnDropFiles(HDROP drop);
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   void Attach(HWND hwnd);
   void Detach();

@@ -3,6 +3,7 @@
 // then in its base classes' maps.
 #pragma once
 
+#include "platform/win32/user/drop_files.h"
 #include "platform/win32/user/winuser.h"
 
 class CCmdTarget;
@@ -55,3 +56,5 @@ const AFX_MSGMAP_ENTRY* FindMessageEntry(const AFX_MSGMAP* map, UINT message, UI
 #define ON_WM_CLOSE() AFX_ENTRY(WM_CLOSE, 0, self->OnClose(); return 0)
 #define ON_WM_QUERYDRAGICON() \
   AFX_ENTRY(WM_QUERYDRAGICON, 0, return reinterpret_cast<LRESULT>(self->OnQueryDragIcon()))
+#define ON_WM_DROPFILES() \
+  AFX_ENTRY(WM_DROPFILES, 0, self->OnDropFiles(reinterpret_cast<HDROP>(wParam)); return 0)

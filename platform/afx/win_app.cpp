@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/afx/profile_store.h"
@@ -46,6 +47,24 @@ void CWinApp::SetNamesFromExecutable(const std::string& executablePath) {
   m_pszExeName = m_exeName.c_str();
   m_pszAppName = m_appName.c_str();
   m_pszHelpFilePath = m_helpPath.c_str();
+}
+
+void CWinApp::SetCommandLine(int argc, const char* const* argv) {
+  m_arguments.assign(argv + std::min(argc, 1), argv + std::max(argc, 0));
+}
+
+void CWinApp::ParseCommandLine(CCommandLineInfo& info) {
+  for (std::size_t i = 0; i < m_arguments.size(); ++i) {
+    const std::string& argument = m_arguments[i];
+    const bool flag = argument.size() > 1 && argument[0] == '-';
+    info.ParseParam(argument.c_str() + (flag ? 1 : 0), flag ? TRUE : FALSE, i + 1 == m_arguments.size());
+  }
+}
+
+void CCommandLineInfo::ParseParam(LPCSTR param, BOOL flag, BOOL /*last*/) {
+  if (flag || !m_strFileName.IsEmpty()) return;
+  m_strFileName = param;
+  m_nShellCommand = FileOpen;
 }
 
 BOOL CWinApp::InitInstance() { return TRUE; }
@@ -105,6 +124,7 @@ int AfxWinMain(int argc, char** argv, const ModuleResources& resources) {
   CWinApp* app = AfxGetApp();
   if (!app) return 1;
   app->SetNamesFromExecutable(ExecutablePath(argv));
+  app->SetCommandLine(argc, argv);  // what Qt has left: its own options are gone
   qt.setApplicationName(QString::fromUtf8(app->m_pszAppName));
   // A program whose work is one modal dialog returns FALSE from InitInstance:
   // it has no message loop of its own, and the process ends after it.

@@ -3,10 +3,25 @@
 #pragma once
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/afx/afxwin.h"
 
 class ProfileStore;
+
+// What the program was started with: the first argument that is not an
+// option names the file to open.
+class CCommandLineInfo {
+ public:
+  enum ShellCommand { FileNew, FileOpen };
+  virtual ~CCommandLineInfo() = default;
+  // One argument; `flag` when it began with "-", then given without it.
+  virtual void ParseParam(LPCSTR param, BOOL flag, BOOL last);
+
+  ShellCommand m_nShellCommand = FileNew;
+  CString m_strFileName;
+};
 
 class CWinApp : public CCmdTarget {
  public:
@@ -40,6 +55,10 @@ class CWinApp : public CCmdTarget {
   // (file name without extension), the application name (the same unless one
   // was given) and the help-file path (".HLP" in place of the extension).
   void SetNamesFromExecutable(const std::string& executablePath);
+  // Keeps the arguments after the program name for ParseCommandLine.
+  void SetCommandLine(int argc, const char* const* argv);
+  // Hands each kept argument to `info`.
+  void ParseCommandLine(CCommandLineInfo& info);
 
  protected:
   void OnHelp();
@@ -47,6 +66,7 @@ class CWinApp : public CCmdTarget {
 
  private:
   std::string m_exeName, m_appName, m_helpPath, m_registryKey;
+  std::vector<std::string> m_arguments;
   std::unique_ptr<ProfileStore> m_store;
 };
 

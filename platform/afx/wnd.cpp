@@ -85,6 +85,7 @@ void CWnd::OnSysCommand(UINT /*id*/, LPARAM /*lParam*/) { Default(); }
 void CWnd::OnPaint() { Default(); }
 void CWnd::OnClose() { Default(); }
 HICON CWnd::OnQueryDragIcon() { return reinterpret_cast<HICON>(Default()); }
+void CWnd::OnDropFiles(HDROP /*drop*/) { Default(); }
 
 // The one window procedure: hands each message to its window object.
 LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -5,8 +5,11 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <QDropEvent>
+#include <QMimeData>
 #include <QPointer>
 #include <QTimer>
+#include <QUrl>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -40,6 +43,26 @@ std::string TextOf(HWND dialog, int id) {
   return text;
 }
 
+// Drops `paths` on control `id` of the window, or on the window itself, as a
+// file manager would.
+void Drop(HWND dialog, const std::vector<std::string>& paths, int id = 0) {
+  QList<QUrl> urls;
+  for (const std::string& path : paths) urls.push_back(QUrl::fromLocalFile(QString::fromStdString(path)));
+  QMimeData data;
+  data.setUrls(urls);
+  QWidget* target = WidgetOf(id ? GetDlgItem(dialog, id) : dialog);
+  QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &enter);  // picks the widget the drop goes to
+  QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(target, &drop);
+}
+
+// Handles the messages posted so far, as the window's message loop would.
+void HandlePosted() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+}
+
 std::string Contents(const fs::path& path) {
   std::ifstream file(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(file), {}};
@@ -63,8 +86,9 @@ class MainWindow : public testing::Test {
 
   // Opens the main window, runs `script` once it shows and returns the
   // dialog's result; the script has to end the dialog.
-  INT_PTR Run(const std::function<void(HWND)>& script) {
+  INT_PTR Run(const std::function<void(HWND)>& script, const std::string& startSource = {}) {
     ConverterDialog dialog;
+    if (!startSource.empty()) dialog.ChooseSourceOnStart(startSource);
     m_app.m_pMainWnd = &dialog;
     QTimer::singleShot(0, [&] { script(dialog.m_hWnd); });
     const INT_PTR result = dialog.DoModal();
@@ -148,6 +172,66 @@ TEST_F(MainWindow, OpenVideoShowsTheNameAndTheNextChoiceStartsInItsFolderAlsoAft
   EXPECT_EQ(m_desktop.fileRequests[1].initialFolder, folder);
   EXPECT_EQ(m_desktop.fileRequests[2].initialFolder, folder);
   EXPECT_EQ(Stored("Option", "LastOpenedFolder"), folder);
+}
+
+constexpr char kOneFileOnly[] = "Please drop a single video file: Corvane converts one video at a time.";
+constexpr char kCannotOpen[] = " is not a file that can be opened. Please choose a single video file.";
+
+TEST_F(MainWindow, ADroppedFileIsChosenLikeOpenVideoWhileSeveralOrAFolderAreRefused) {
+  const std::string folder = m_home.Path("drops/");
+  WriteFile(folder + "clip one.mp4", "not looked at");
+  WriteFile(folder + "clip two.mp4", "not looked at");
+  std::string output, outputAfterDrop, shown, shownAtEnd;
+  HWND window = nullptr;
+  Run([&](HWND dialog) {
+    window = dialog;
+    output = TextOf(dialog, IDC_OUTPUT_PATH);
+    Drop(dialog, {folder + "clip one.mp4"}, IDC_OUTPUT_PATH);  // an edit passes files on to its window
+    HandlePosted();
+    shown = TextOf(dialog, IDC_SOURCE_NAME);
+    outputAfterDrop = TextOf(dialog, IDC_OUTPUT_PATH);
+    Drop(dialog, {folder + "clip one.mp4", folder + "clip two.mp4"});
+    Drop(dialog, {m_home.Path("drops")});
+    HandlePosted();
+    shownAtEnd = TextOf(dialog, IDC_SOURCE_NAME);
+    Click(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(shown, "clip one.mp4");
+  EXPECT_EQ(outputAfterDrop, output);
+  EXPECT_EQ(shownAtEnd, shown);
+  EXPECT_EQ(Stored("Option", "LastOpenedFolder"), folder);
+  ASSERT_THAT(m_desktop.BoxTexts(), ElementsAre(kOneFileOnly, m_home.Path("drops") + kCannotOpen));
+  for (const ShownBox& box : m_desktop.boxes) {
+    EXPECT_EQ(box.owner, window);
+    EXPECT_EQ(box.caption, "Error");
+  }
+}
+
+TEST_F(MainWindow, AFileNamedAtStartIsChosenOnceTheWindowShowsAndAMissingOneIsRefused) {
+  WriteFile(m_home.Path("start.mp4"), "not looked at");
+  std::string shown;
+  Run(
+      [&](HWND dialog) {
+        HandlePosted();
+        shown = TextOf(dialog, IDC_SOURCE_NAME);
+        Click(dialog, IDCANCEL);
+      },
+      m_home.Path("start.mp4"));
+  EXPECT_EQ(shown, "start.mp4");
+  EXPECT_THAT(m_desktop.boxes, IsEmpty());
+  bool shownOverTheWindow = false;
+  m_desktop.AnswerBoxesWith([&](const ShownBox& box) {
+    shownOverTheWindow = IsWindowVisible(box.owner);
+    return IDOK;
+  });
+  Run(
+      [](HWND dialog) {
+        HandlePosted();
+        Click(dialog, IDCANCEL);
+      },
+      m_home.Path("missing.mp4"));
+  EXPECT_THAT(m_desktop.BoxTexts(), ElementsAre(m_home.Path("missing.mp4") + kCannotOpen));
+  EXPECT_TRUE(shownOverTheWindow);
 }
 
 TEST_F(MainWindow, BrowseStartsInTheOutputsFolderAndAlwaysChoosesAnMkvName) {
@@ -235,6 +319,28 @@ TEST_F(Converting, ExitCloseAndConvertWaitForARunningConversion) {
   });
   EXPECT_THAT(m_desktop.BoxTexts(), ElementsAre(kBusy, kBusy, kBusy, kDone));
   EXPECT_EQ(m_desktop.boxes[0].caption, "Pellumbra");
+  ExpectFaithfulRewrap(m_fixture, m_source, m_output);
+}
+
+TEST_F(Converting, ADroppedSourceConvertsAndDropsDuringTheConversionAreIgnored) {
+  WriteFile(m_home.Path("other.mp4"), "not looked at");
+  std::string shown, title;
+  Run([&](HWND dialog) {
+    Drop(dialog, {m_source.string()});
+    HandlePosted();
+    SetWindowTextA(GetDlgItem(dialog, IDC_OUTPUT_PATH), m_output.c_str());
+    Drop(dialog, {m_home.Path("other.mp4")});  // handled while the conversion runs
+    Drop(dialog, {m_home.Path("other.mp4"), m_source.string()});
+    Click(dialog, IDC_CONVERT);
+    HandlePosted();
+    shown = TextOf(dialog, IDC_SOURCE_NAME);
+    title = WidgetOf(dialog)->windowTitle().toStdString();
+    Click(dialog, IDCANCEL);
+  });
+  EXPECT_THAT(m_desktop.BoxTexts(), ElementsAre(kDone));
+  EXPECT_EQ(shown, m_source.filename());
+  EXPECT_EQ(title, "Corvane");
+  EXPECT_EQ(Stored("Option", "LastOpenedFolder"), m_source.parent_path().string() + "/");
   ExpectFaithfulRewrap(m_fixture, m_source, m_output);
 }
 

@@ -1,7 +1,11 @@
 // The Qt widget behind a dialog window: it owns the controls' handles and the
-// system menu, and posts the window's input as messages.
+// system menu, and posts the window's input as messages: keys, the close box
+// and, once the window accepts files, local files dropped on it or on any of
+// its controls (WM_DROPFILES).
 #pragma once
 
+#include <QDropEvent>
+#include <QKeyEvent>
 #include <QWidget>
 #include <memory>
 #include <vector>
@@ -32,4 +36,9 @@ class DialogWidget final : public QWidget {
   void closeEvent(QCloseEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void changeEvent(QEvent* event) override;
+
+ private:
+  bool PostDialogKey(const QKeyEvent& key);
+  bool AcceptFileDrag(QDropEvent& drag);
+  bool PostDroppedFiles(QDropEvent& drop);
 };

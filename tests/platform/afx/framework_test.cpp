@@ -114,6 +114,21 @@ TEST_F(FrameworkTest, TabAndShiftTabWalkTheTabStopsInTemplateOrder) {
   EXPECT_EQ(focus, (std::vector<int>{kFirst, kEdit, kPump, IDCANCEL, kFirst, IDCANCEL}));
 }
 
+TEST_F(FrameworkTest, KeysTypedRightAfterTabReachTheEditItMovedToAndReplaceItsText) {
+  char typed[16] = "";
+  Run({[&] {
+         SetWindowTextA(GetDlgItem(dialog.GetSafeHwnd(), kEdit), "old");
+         // Tab and the typing arrive in one batch while the dialog waits for
+         // input, as they do from a fast typist.
+         QTimer::singleShot(0, [] {
+           QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+           QTest::keyClicks(QApplication::focusWidget(), "new");
+         });
+       },
+       [&] { GetWindowTextA(GetDlgItem(dialog.GetSafeHwnd(), kEdit), typed, sizeof(typed)); }});
+  EXPECT_STREQ(typed, "new");
+}
+
 TEST_F(FrameworkTest, EnterOnAButtonRunsItAndInTheEditMeansOkWithDataExchange) {
   const INT_PTR result = Run({[&] { QTest::keyClick(Control(kFirst), Qt::Key_Return); },
                               [&] {
@@ -187,6 +202,32 @@ TEST(WaitCursor, CountsAndRestoresOnlyAtZero) {
   app.DoWaitCursor(-1);  // one too many changes nothing
   EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
   EXPECT_EQ(app.m_nWaitCursorCount, 0);
+}
+
+TEST(FrameworkCommandLine, TheFirstArgumentThatIsNoOptionNamesTheFileToOpen) {
+  App app;
+  CCommandLineInfo none;
+  app.ParseCommandLine(none);
+  EXPECT_EQ(none.m_nShellCommand, CCommandLineInfo::FileNew);
+  const char* const argv[] = {"/opt/corvane/Pellumbra", "-v", "/films/a b.mp4", "second.mp4"};
+  app.SetCommandLine(4, argv);
+  CCommandLineInfo given;
+  app.ParseCommandLine(given);
+  EXPECT_EQ(given.m_nShellCommand, CCommandLineInfo::FileOpen);
+  EXPECT_EQ(given.m_strFileName, "/films/a b.mp4");
+}
+
+TEST(FrameworkDroppedFiles, CountLengthAndACopyThatNeverOverruns) {
+  const HDROP drop = CreateDropHandle({"/a/film.mp4", "/b"});
+  char buffer[8] = "xxxxxxx";
+  EXPECT_EQ(DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0), 2u);
+  EXPECT_EQ(DragQueryFileA(drop, 0, nullptr, 0), 11u);
+  EXPECT_EQ(DragQueryFileA(drop, 0, buffer, 5), 4u);
+  EXPECT_STREQ(buffer, "/a/f");
+  EXPECT_EQ(DragQueryFileA(drop, 1, buffer, sizeof buffer), 2u);
+  EXPECT_STREQ(buffer, "/b");
+  EXPECT_EQ(DragQueryFileA(drop, 2, buffer, sizeof buffer), 0u);
+  DragFinish(drop);
 }
 
 TEST(DialogUnits, ScaleFromTheFontAndKeepButtonCaptionsInside) {
