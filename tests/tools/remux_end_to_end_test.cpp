@@ -34,14 +34,15 @@ TEST_P(RemuxConverts, WritesAFaithfulMatroskaFileAndLeavesTheSourceAlone) {
   const std::string before = FileContents(source);
   const fs::path output = ScratchDir("remux_" + fixture.name) / "out.mkv";
 
-  const ProcessResult run = Remux({source.string(), output.string()});
+  const ProcessResult run = Remux({"--verify", source.string(), output.string()});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   ExpectFaithfulRewrap(fixture, source, output);
   EXPECT_EQ(FileContents(source), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, RemuxConverts,
-                         ::testing::Values("mp4", "mpeg_ps", "webm", "mkv_subs_chapters", "wmv", "two_audio"));
+                         ::testing::Values("mp4", "mpeg_ps", "webm", "mkv_subs_chapters", "wmv",
+                                           "two_audio"));
 
 class RemuxRefuses : public ::testing::Test {
  protected:
@@ -66,7 +67,8 @@ TEST_F(RemuxRefuses, ToWriteOverItsOwnSource) {
   const fs::path copy = ScratchDir("remux_self") / "source.mp4";
   fs::copy_file(m_source, copy);
   const std::string before = FileContents(copy);
-  const ProcessResult run = Remux({"--overwrite", copy.string(), (copy.parent_path() / "." / "source.mp4").string()});
+  const ProcessResult run =
+      Remux({"--overwrite", copy.string(), (copy.parent_path() / "." / "source.mp4").string()});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.err.find("is the source itself"), std::string::npos) << run.err;
   EXPECT_EQ(FileContents(copy), before);
@@ -89,13 +91,13 @@ TEST(RemuxFails, WhenTheOutputFolderDoesNotExist) {
   const fs::path output = ScratchDir("remux_no_folder") / "missing" / "out.mkv";
   const ProcessResult run = Remux({FixturePath(FixtureNamed("mp4")).string(), output.string()});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find("Failed to run the graph!  hr=0x80070003"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("cannot create a file next to " + output.string()), std::string::npos) << run.err;
 }
 
 TEST(RemuxHelp, ExplainsItselfAndConvertsNothing) {
   const ProcessResult help = Remux({"--help"});
   EXPECT_EQ(help.exitCode, 0);
-  EXPECT_NE(help.out.find("Usage: corvane-remux [--overwrite] SOURCE OUTPUT.mkv"), std::string::npos);
+  EXPECT_NE(help.out.find("Usage: corvane-remux [OPTIONS] SOURCE OUTPUT.mkv"), std::string::npos);
   const ProcessResult wrong = Remux({"only-one-argument"});
   EXPECT_EQ(wrong.exitCode, 2);
   EXPECT_NE(wrong.err.find("--help"), std::string::npos);

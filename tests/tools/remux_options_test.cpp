@@ -1,24 +1,38 @@
-#include <gtest/gtest.h>
-
 #include "tools/corvane-remux/remux_options.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
 TEST(RemuxCommandLine, TakesASourceAndAnOutputWithOptionsAnywhere) {
   const auto plain = ParseRemuxCommandLine({"in.mp4", "out.mkv"});
   EXPECT_EQ(plain.error, "");
-  EXPECT_EQ(plain.options.sourcePath, "in.mp4");
+  EXPECT_EQ(plain.options.sourcePaths, std::vector<std::string>{"in.mp4"});
   EXPECT_EQ(plain.options.outputPath, "out.mkv");
-  EXPECT_FALSE(plain.options.overwrite);
+  EXPECT_FALSE(plain.options.overwrite || plain.options.quiet || plain.options.verify);
 
-  const auto late = ParseRemuxCommandLine({"in.mp4", "out.mkv", "--overwrite"});
+  const auto late = ParseRemuxCommandLine({"in.mp4", "out.mkv", "--overwrite", "-q", "--verify"});
   EXPECT_EQ(late.error, "");
-  EXPECT_TRUE(late.options.overwrite);
+  EXPECT_TRUE(late.options.overwrite && late.options.quiet && late.options.verify);
 
   // After "--" a name that starts with a dash is a file.
   const auto dashed = ParseRemuxCommandLine({"--", "-in.mp4", "out.mkv"});
   EXPECT_EQ(dashed.error, "");
-  EXPECT_EQ(dashed.options.sourcePath, "-in.mp4");
+  EXPECT_EQ(dashed.options.sourcePaths, std::vector<std::string>{"-in.mp4"});
+
+  EXPECT_TRUE(ParseRemuxCommandLine({"--version"}).options.showVersion);
+}
+
+TEST(RemuxCommandLine, TakesAnyNumberOfSourcesWithAnOutputOption) {
+  const auto batch = ParseRemuxCommandLine({"a.mp4", "-o", "folder", "b.avi", "c.ts"});
+  EXPECT_EQ(batch.error, "");
+  EXPECT_EQ(batch.options.sourcePaths, (std::vector<std::string>{"a.mp4", "b.avi", "c.ts"}));
+  EXPECT_EQ(batch.options.outputPath, "folder");
+  EXPECT_TRUE(batch.options.outputIsOption);
+
+  const auto single = ParseRemuxCommandLine({"--output=x.mkv", "a.mp4"});
+  EXPECT_EQ(single.error, "");
+  EXPECT_EQ(single.options.outputPath, "x.mkv");
 }
 
 TEST(RemuxCommandLine, RefusesWhatItCannotUse) {
@@ -27,6 +41,9 @@ TEST(RemuxCommandLine, RefusesWhatItCannotUse) {
   EXPECT_NE(ParseRemuxCommandLine({"a", "b", "c"}).error, "");
   EXPECT_NE(ParseRemuxCommandLine({"--force", "a", "b"}).error, "");
   EXPECT_NE(ParseRemuxCommandLine({"", "b"}).error, "");
+  EXPECT_NE(ParseRemuxCommandLine({"a", "-o"}).error, "");
+  EXPECT_NE(ParseRemuxCommandLine({"-o", "x", "-o", "y", "a"}).error, "");
+  EXPECT_NE(ParseRemuxCommandLine({"-o", "folder"}).error, "");
 }
 
 }  // namespace

@@ -1,114 +1,83 @@
 // corvane-remux: the conversion engine on the command line.
 
 #include <malloc.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
-#include <chrono>
-#include <condition_variable>
+#include <array>
 #include <cstdio>
-#include <mutex>
-#include <thread>
+#include <filesystem>
 
 extern "C" {
 #include <libavutil/log.h>
 }
 
-#include "engine/convert_to_matroska.h"
-#include "platform/com/com_runtime.h"
 #include "platform/dshow/media/install.h"
-#include "tools/corvane-remux/output_guard.h"
-#include "tools/corvane-remux/progress_line.h"
+#include "tools/corvane-remux/output_naming.h"
+#include "tools/corvane-remux/remux_job.h"
 #include "tools/corvane-remux/remux_options.h"
+#include "tools/corvane-remux/stop_signals.h"
 
 namespace {
 
-constexpr int kExitConverted = 0;
-constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
+constexpr char kProgram[] = "corvane-remux";
 
-std::uint64_t FileSize(const std::string& path) {
-  struct stat info {};
-  return stat(path.c_str(), &info) == 0 ? static_cast<std::uint64_t>(info.st_size) : 0;
-}
-
-// Runs the conversion on a thread of its own with COM, as the engine expects
-// of its caller, so that this thread can draw the progress line.
-class ConversionRun {
+// What a batch did, for its summary and its exit status.
+class BatchTally {
  public:
-  explicit ConversionRun(const RemuxOptions& options) : m_options(options) {
-    m_thread = std::thread([this] { Convert(); });
+  void Count(const RemuxJob& job, JobOutcome outcome) {
+    m_sources[static_cast<int>(outcome)].push_back(job.sourcePath);
+    if (Severity(outcome) > Severity(m_worst)) m_worst = outcome;
   }
-  ~ConversionRun() { m_thread.join(); }
+  void CountNotStarted(std::size_t count) { m_notStarted = count; }
 
-  // Waits at most `timeout`; true once the conversion has ended.
-  bool WaitFor(std::chrono::milliseconds timeout) {
-    std::unique_lock lock(m_lock);
-    return m_ended.wait_for(lock, timeout, [this] { return m_done; });
+  void PrintSummary() const {
+    std::fprintf(stderr, "%s: %zu converted, %zu skipped (output exists)", kProgram,
+                 Of(JobOutcome::kConverted).size(), Of(JobOutcome::kSkipped).size());
+    PrintNamed("incomplete", Of(JobOutcome::kIncomplete));
+    std::vector<std::string> failed = Of(JobOutcome::kFailed);
+    failed.insert(failed.end(), Of(JobOutcome::kRefused).begin(), Of(JobOutcome::kRefused).end());
+    PrintNamed("failed", failed);
+    if (m_notStarted > 0) std::fprintf(stderr, ", %zu not started (stopped)", m_notStarted);
+    std::fputs("\n", stderr);
   }
-  HRESULT Result() {
-    std::lock_guard lock(m_lock);
-    return m_result;
-  }
+  int ExitStatus() const { return ExitStatusOf(m_worst); }
 
  private:
-  void Convert() {
-    HRESULT hr = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    if (SUCCEEDED(hr)) {
-      hr = ConvertToMatroska(m_options.sourcePath.c_str(), m_options.outputPath.c_str());
-      CoUninitialize();
-    }
-    std::lock_guard lock(m_lock);
-    m_result = hr;
-    m_done = true;
-    m_ended.notify_all();
+  const std::vector<std::string>& Of(JobOutcome outcome) const {
+    return m_sources[static_cast<int>(outcome)];
   }
 
-  const RemuxOptions m_options;
-  std::mutex m_lock;
-  std::condition_variable m_ended;
-  bool m_done = false;
-  HRESULT m_result = E_FAIL;
-  std::thread m_thread;
+  static void PrintNamed(const char* what, const std::vector<std::string>& sources) {
+    std::fprintf(stderr, ", %zu %s", sources.size(), what);
+    for (std::size_t i = 0; i < sources.size(); ++i)
+      std::fprintf(stderr, "%s%s", i ? ", " : ": ", sources[i].c_str());
+  }
+
+  std::array<std::vector<std::string>, static_cast<int>(JobOutcome::kStopped) + 1> m_sources;
+  JobOutcome m_worst = JobOutcome::kConverted;
+  std::size_t m_notStarted = 0;
 };
 
-HRESULT ConvertShowingProgress(const RemuxOptions& options) {
-  const bool drawProgress = isatty(STDERR_FILENO) != 0;
-  const std::uint64_t sourceBytes = FileSize(options.sourcePath);
-  const auto started = std::chrono::steady_clock::now();
-  ConversionRun run(options);
-  while (!run.WaitFor(std::chrono::milliseconds(250))) {
-    if (!drawProgress) continue;
-    const std::chrono::duration<double> elapsed = std::chrono::steady_clock::now() - started;
-    const std::string line = FormatProgressLine(FileSize(options.outputPath), sourceBytes, elapsed.count());
-    std::fprintf(stderr, "\r%s\033[K", line.c_str());
-    std::fflush(stderr);
+int RunBatch(const RemuxPlan& plan, JobSettings settings) {
+  settings.inBatch = true;
+  BatchTally tally;
+  const std::size_t total = plan.jobs.size();
+  for (std::size_t i = 0; i < total; ++i) {
+    if (RequestedStopSignal() != 0) {
+      tally.CountNotStarted(total - i);
+      break;
+    }
+    const RemuxJob& job = plan.jobs[i];
+    settings.progressLabel = "[" + std::to_string(i + 1) + "/" + std::to_string(total) + "] " +
+                             std::filesystem::path(job.sourcePath).filename().string() + ": ";
+    tally.Count(job, RunRemuxJob(job, settings));
   }
-  if (drawProgress) std::fputs("\r\033[K", stderr);
-  return run.Result();
+  if (!settings.quiet) tally.PrintSummary();
+  return tally.ExitStatus();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::string programName = "corvane-remux";
-  const ParsedCommandLine parsed = ParseRemuxCommandLine(std::vector<std::string>(argv + 1, argv + argc));
-  if (parsed.options.showHelp) {
-    std::fputs(RemuxUsageText(programName).c_str(), stdout);
-    return kExitConverted;
-  }
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", programName.c_str(), parsed.error.c_str(),
-                 programName.c_str());
-    return kExitUsage;
-  }
-  const RemuxOptions& options = parsed.options;
-  const std::string refusal = CheckRemuxPaths(options.sourcePath, options.outputPath, options.overwrite);
-  if (!refusal.empty()) {
-    std::fprintf(stderr, "%s: %s\n", programName.c_str(), refusal.c_str());
-    return kExitUsage;
-  }
-
+void PrepareForConverting(bool quiet) {
   // Every packet allocates a few small blocks and one packet-sized buffer;
   // glibc's fast bins then have to be consolidated on nearly every packet.
   // Without them a packet-heavy file converts about 15% faster.
@@ -116,12 +85,42 @@ int main(int argc, char** argv) {
   // The engine reports failures in its own words; FFmpeg's warnings about
   // odd but readable files would only bury them.
   av_log_set_level(AV_LOG_ERROR);
+  // The engine narrates its steps on standard output; quiet means only the
+  // errors and warnings on standard error remain.
+  if (quiet && !std::freopen("/dev/null", "w", stdout)) std::perror(kProgram);
+  InstallStopSignals();
   InstallMediaFilters();
-  const HRESULT hr = ConvertShowingProgress(options);
-  if (hr != S_OK) {
-    std::fprintf(stderr, "%s: the conversion of %s failed (hr=0x%x); %s is not complete\n", programName.c_str(),
-                 options.sourcePath.c_str(), static_cast<unsigned>(hr), options.outputPath.c_str());
-    return kExitFailed;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const ParsedCommandLine parsed = ParseRemuxCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+  const RemuxOptions& options = parsed.options;
+  if (options.showHelp) {
+    std::fputs(RemuxUsageText(kProgram).c_str(), stdout);
+    return 0;
   }
-  return kExitConverted;
+  if (options.showVersion) {
+    std::printf("%s %s\n", kProgram, CORVANE_VERSION);
+    return 0;
+  }
+  if (!parsed.error.empty()) {
+    std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", kProgram, parsed.error.c_str(), kProgram);
+    return kExitUsage;
+  }
+  const RemuxPlan plan = PlanRemuxJobs(options);
+  if (!plan.error.empty()) {
+    std::fprintf(stderr, "%s: %s\n", kProgram, plan.error.c_str());
+    return kExitUsage;
+  }
+
+  PrepareForConverting(options.quiet);
+  JobSettings settings;
+  settings.overwrite = options.overwrite;
+  settings.verify = options.verify;
+  settings.quiet = options.quiet;
+  settings.progress = !options.quiet && isatty(STDERR_FILENO) != 0;
+  if (plan.jobs.size() > 1) return RunBatch(plan, settings);
+  return ExitStatusOf(RunRemuxJob(plan.jobs.front(), settings));
 }

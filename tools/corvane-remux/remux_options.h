@@ -5,10 +5,16 @@
 #include <vector>
 
 struct RemuxOptions {
-  std::string sourcePath;
+  std::vector<std::string> sourcePaths;
+  // The output file; with -o, a file or a folder (a folder for several
+  // sources).
   std::string outputPath;
+  bool outputIsOption = false;
   bool overwrite = false;
+  bool quiet = false;
+  bool verify = false;
   bool showHelp = false;
+  bool showVersion = false;
 };
 
 struct ParsedCommandLine {

@@ -1,0 +1,20 @@
+// The check behind --verify: the written file read back holds, stream by
+// stream, the same packets as the source, in the same order.
+#pragma once
+
+#include <functional>
+#include <string>
+
+struct VerificationResult {
+  enum class Verdict { kSame, kDifferent, kUnreadable, kInterrupted };
+  Verdict verdict = Verdict::kUnreadable;
+  // For a verdict other than kSame: what differs or why reading failed.
+  std::string detail;
+};
+
+// Reads both files through the demuxer the conversion uses and compares the
+// count and the content (see PayloadDigest) of every stream's packets.
+// `shouldStop` is asked between packets; when it answers true, the check ends
+// as kInterrupted.
+VerificationResult VerifyRewrap(const std::string& sourcePath, const std::string& outputPath,
+                                const std::function<bool()>& shouldStop);
