@@ -6,7 +6,9 @@
 
 namespace {
 
-std::span<const int> ButtonsOf(UINT type) {
+}  // namespace
+
+std::span<const int> MessageBoxButtons(UINT type) {
   static constexpr int kOk[] = {IDOK};
   static constexpr int kOkCancel[] = {IDOK, IDCANCEL};
   static constexpr int kAbortRetryIgnore[] = {IDABORT, IDRETRY, IDIGNORE};
@@ -29,6 +31,8 @@ std::span<const int> ButtonsOf(UINT type) {
   }
 }
 
+namespace {
+
 // Without a window system the message still reaches the user on the terminal,
 // and the program goes on as if the default button had been pressed.
 class TerminalMessageBox final : public MessageBoxBackend {
@@ -46,7 +50,7 @@ std::atomic<MessageBoxBackend*> g_backend{&g_terminal};
 }  // namespace
 
 int DefaultMessageBoxAnswer(UINT type) {
-  const std::span<const int> buttons = ButtonsOf(type);
+  const std::span<const int> buttons = MessageBoxButtons(type);
   const std::size_t defaultIndex = (type & MB_DEFMASK) >> 8;
   return defaultIndex < buttons.size() ? buttons[defaultIndex] : buttons[0];
 }

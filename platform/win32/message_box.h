@@ -3,6 +3,8 @@
 // records.
 #pragma once
 
+#include <span>
+
 #include "platform/win32/windef.h"
 
 // Buttons.
@@ -52,6 +54,9 @@ class MessageBoxBackend {
 // Installs `backend` (not owned; it must outlive its use) and returns the one
 // it replaces. nullptr restores the terminal backend.
 MessageBoxBackend* SetMessageBoxBackend(MessageBoxBackend* backend);
+
+// The buttons of a box of `type`, left to right as Windows lays them out.
+std::span<const int> MessageBoxButtons(UINT type);
 
 // The button that answers a box of `type` when nobody is asked: its default
 // button, or the first one when the default names no button of the box.

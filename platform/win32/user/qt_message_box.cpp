@@ -23,28 +23,13 @@ constexpr ButtonLayout kIgnore{IDIGNORE, "&Ignore", "IDIGNORE"};
 constexpr ButtonLayout kYes{IDYES, "&Yes", "IDYES"};
 constexpr ButtonLayout kNo{IDNO, "&No", "IDNO"};
 
-// The buttons of each box type, left to right, as Windows lays them out.
-std::span<const ButtonLayout> ButtonsOf(UINT type) {
-  static constexpr ButtonLayout kOkOnly[] = {kOk};
-  static constexpr ButtonLayout kOkCancel[] = {kOk, kCancel};
-  static constexpr ButtonLayout kAbortRetryIgnore[] = {kAbort, kRetry, kIgnore};
-  static constexpr ButtonLayout kYesNoCancel[] = {kYes, kNo, kCancel};
-  static constexpr ButtonLayout kYesNo[] = {kYes, kNo};
-  static constexpr ButtonLayout kRetryCancel[] = {kRetry, kCancel};
-  switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL:
-      return kOkCancel;
-    case MB_ABORTRETRYIGNORE:
-      return kAbortRetryIgnore;
-    case MB_YESNOCANCEL:
-      return kYesNoCancel;
-    case MB_YESNO:
-      return kYesNo;
-    case MB_RETRYCANCEL:
-      return kRetryCancel;
-    default:
-      return kOkOnly;
+// How each button looks; the box type says which buttons there are.
+const ButtonLayout& LayoutOf(int id) {
+  static constexpr ButtonLayout kLayouts[] = {kOk, kCancel, kAbort, kRetry, kIgnore, kYes, kNo};
+  for (const ButtonLayout& layout : kLayouts) {
+    if (layout.id == id) return layout;
   }
+  return kLayouts[0];
 }
 
 QMessageBox::Icon IconOf(UINT type) {
@@ -65,11 +50,11 @@ QMessageBox::Icon IconOf(UINT type) {
 // Esc and the close box answer Cancel when the box has one and OK when OK is
 // its only button; any other box can only be closed with one of its buttons.
 int EscapeAnswerOf(UINT type) {
-  const std::span<const ButtonLayout> buttons = ButtonsOf(type);
-  for (const ButtonLayout& button : buttons) {
-    if (button.id == IDCANCEL) return IDCANCEL;
+  const std::span<const int> buttons = MessageBoxButtons(type);
+  for (const int button : buttons) {
+    if (button == IDCANCEL) return IDCANCEL;
   }
-  return buttons.size() == 1 ? buttons[0].id : 0;
+  return buttons.size() == 1 ? buttons[0] : 0;
 }
 
 // A QMessageBox whose Esc key and close box follow the Windows rule above
@@ -110,7 +95,8 @@ class WindowsMessageBox final : public QMessageBox {
  private:
   void AddButtons(UINT type) {
     const int defaultAnswer = DefaultMessageBoxAnswer(type);
-    for (const ButtonLayout& layout : ButtonsOf(type)) {
+    for (const int id : MessageBoxButtons(type)) {
+      const ButtonLayout& layout = LayoutOf(id);
       auto* button = new QPushButton(QString::fromLatin1(layout.text));
       button->setObjectName(QString::fromLatin1(layout.name));
       // One role for all keeps the Windows order; Qt would sort by role.
