@@ -2,7 +2,8 @@
 # Times corvane-remux against `ffmpeg -map 0 -c copy` and `mkvmerge` on the
 # same large inputs, alternating the tools run by run, and prints the median
 # wall time, CPU time and peak memory of each with Corvane's ratios to the
-# faster peer.
+# faster peer. A "corvane-verify" row times corvane-remux --verify, which
+# reads the source and the written file once more to compare every packet.
 #
 #   bash bench/run.sh [RUNS]        (default 5 runs per tool and input)
 #
@@ -26,6 +27,7 @@ run_tool() {  # tool input -> appends "tool input wall cpu maxrss_kb"
   local measure=(/usr/bin/time -o "$stats" -f "%e %U %S %M")
   case $tool in
     corvane) "${measure[@]}" "$remux" "$input" "$out" >/dev/null 2>&1 ;;
+    corvane-verify) "${measure[@]}" "$remux" --verify "$input" "$out" >/dev/null 2>&1 ;;
     ffmpeg) "${measure[@]}" ffmpeg -v error -nostdin -y -i "$input" -map 0 -c copy "$out" >/dev/null 2>&1 ;;
     mkvmerge) "${measure[@]}" mkvmerge -q -o "$out" "$input" >/dev/null 2>&1 ;;
   esac
@@ -34,10 +36,13 @@ run_tool() {  # tool input -> appends "tool input wall cpu maxrss_kb"
 }
 
 packet_counts() {  # file -> packets per stream, one line
-  ffprobe -v error -count_packets -show_entries stream=nb_read_packets -of csv=p=0 "$1" | paste -sd' '
+  # A transport stream lists its streams once more under its program.
+  ffprobe -v error -count_packets -show_entries stream=index,nb_read_packets -of csv=p=0 "$1" | grep . |
+    sort -un | cut -d, -f2 | paste -sd' '
 }
 
-for input in bench/data/bytes-heavy.mp4 bench/data/packet-heavy.mp4; do
+for input in bench/data/bytes-heavy.mp4 bench/data/packet-heavy.mp4 bench/data/packet-heavy.ts \
+  bench/data/many-tracks.mkv; do
   # One untimed run warms the page cache so every tool reads from memory, and
   # shows that Corvane's output holds every packet of the source.
   rm -f "$out"
@@ -47,7 +52,7 @@ for input in bench/data/bytes-heavy.mp4 bench/data/packet-heavy.mp4; do
     exit 1
   fi
   for ((i = 0; i < runs; i++)); do
-    for tool in corvane ffmpeg mkvmerge; do run_tool "$tool" "$input"; done
+    for tool in corvane corvane-verify ffmpeg mkvmerge; do run_tool "$tool" "$input"; done
   done
 done
 
@@ -59,18 +64,20 @@ awk -v runs="$runs" '
   }
   { key = $2 SUBSEP $1; n[key]++; wall[key, n[key]] = $3; cpu[key, n[key]] = $4; rss[key, n[key]] = $5; inputs[$2] = 1 }
   END {
-    printf "%-18s %-9s %9s %9s %10s\n", "input", "tool", "wall s", "cpu s", "peak MiB"
+    printf "%-18s %-14s %9s %9s %10s\n", "input", "tool", "wall s", "cpu s", "peak MiB"
     for (input in inputs) {
-      split("corvane ffmpeg mkvmerge", tools, " ")
-      for (t = 1; t <= 3; t++) {
+      split("corvane corvane-verify ffmpeg mkvmerge", tools, " ")
+      for (t = 1; t <= 4; t++) {
         key = input SUBSEP tools[t]
         for (i = 1; i <= n[key]; i++) { w[i] = wall[key, i]; c[i] = cpu[key, i]; r[i] = rss[key, i] }
         mw[tools[t]] = median(w, n[key]); mc[tools[t]] = median(c, n[key]); mr[tools[t]] = median(r, n[key]) / 1024
-        printf "%-18s %-9s %9.2f %9.2f %10.1f\n", input, tools[t], mw[tools[t]], mc[tools[t]], mr[tools[t]]
+        printf "%-18s %-14s %9.2f %9.2f %10.1f\n", input, tools[t], mw[tools[t]], mc[tools[t]], mr[tools[t]]
       }
       peer = mw["ffmpeg"] <= mw["mkvmerge"] ? "ffmpeg" : "mkvmerge"
       printf "%-18s corvane / %s (faster peer): wall %.2fx, cpu %.2fx, memory %.2fx\n\n", input, peer,
              mw["corvane"] / mw[peer], mc["corvane"] / (mc[peer] > 0 ? mc[peer] : 0.01), mr["corvane"] / mr[peer]
+      printf "%-18s corvane --verify / corvane: wall %.2fx, cpu %.2fx\n\n", input,
+             mw["corvane-verify"] / mw["corvane"], mc["corvane-verify"] / (mc["corvane"] > 0 ? mc["corvane"] : 0.01)
     }
     printf "median of %d runs per tool and input, hot cache, tools alternating\n", runs
   }' "$timings"

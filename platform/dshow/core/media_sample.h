@@ -39,9 +39,11 @@ class MediaSample : public RefCount, public IMediaSample, public IStreamSampleTi
   HRESULT GetStreamTimes(LONGLONG* pts, LONGLONG* dts, LONGLONG* duration) override;
   HRESULT SetStreamTimes(LONGLONG pts, LONGLONG dts, LONGLONG duration) override;
 
- private:
+ protected:
+  // A derived sample may own its payload itself and pass no `owner`.
   MediaSample(BYTE* data, LONG size, std::shared_ptr<void> owner);
 
+ private:
   BYTE* m_data;
   LONG m_size;
   LONG m_length;

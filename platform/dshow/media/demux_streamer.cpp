@@ -2,7 +2,7 @@
 
 #include <map>
 
-#include "platform/dshow/core/media_sample.h"
+#include "platform/dshow/media/packet_sample.h"
 #include "platform/dshow/media/system_errors.h"
 
 namespace {
@@ -130,6 +130,10 @@ HRESULT DemuxStreamer::DeliverNext(AVPacket* packet) {
   DemuxOutputPin* pin = m_pins[index].get();
   if (!pin->IsConnected()) return S_OK;
   ComPtr<IMediaSample> sample = MakeSample(packet, index);
+  if (!sample) {
+    m_filter->NotifyEvent(EC_ERRORABORT, E_OUTOFMEMORY, 0);
+    return E_OUTOFMEMORY;
+  }
   const HRESULT hr = pin->Deliver(sample.Get());
   if (FAILED(hr)) return hr;
   REFERENCE_TIME start = 0, stop = 0;
@@ -137,20 +141,22 @@ HRESULT DemuxStreamer::DeliverNext(AVPacket* packet) {
   return S_OK;
 }
 
-// Streaming thread. The sample owns the packet, so the payload is never
-// copied; the reference times count from the file's first timestamp.
+// Streaming thread. The sample takes over the packet's payload, so the bytes
+// are never copied; the reference times count from the file's first timestamp.
 ComPtr<IMediaSample> DemuxStreamer::MakeSample(AVPacket* packet, int index) const {
-  std::shared_ptr<AVPacket> owner(av_packet_alloc(), [](AVPacket* p) { av_packet_free(&p); });
-  av_packet_move_ref(owner.get(), packet);
-  ComPtr<MediaSample> sample = MediaSample::Wrap(owner->data, owner->size, owner);
   const AVRational timeBase = m_demuxer->Stream(index).time_base;
   const int64_t firstTime = av_rescale_q(m_demuxer->StartTimeUs(), AV_TIME_BASE_Q, timeBase);
-  const int64_t shown = owner->pts != AV_NOPTS_VALUE ? owner->pts : owner->dts;
+  const int64_t shown = packet->pts != AV_NOPTS_VALUE ? packet->pts : packet->dts;
   REFERENCE_TIME start = av_rescale_q(shown - firstTime, timeBase, kReferenceTimeBase);
-  REFERENCE_TIME stop = start + av_rescale_q(owner->duration, timeBase, kReferenceTimeBase);
+  REFERENCE_TIME stop = start + av_rescale_q(packet->duration, timeBase, kReferenceTimeBase);
+  const bool key = (packet->flags & AV_PKT_FLAG_KEY) != 0;
+  const LONGLONG pts = OrNoStreamTime(packet->pts), dts = OrNoStreamTime(packet->dts);
+  const LONGLONG duration = packet->duration;
+  ComPtr<PacketSample> sample = PacketSample::Take(packet);
+  if (!sample) return nullptr;
   sample->SetTime(&start, &stop);
-  sample->SetSyncPoint((owner->flags & AV_PKT_FLAG_KEY) ? TRUE : FALSE);
-  sample->SetStreamTimes(OrNoStreamTime(owner->pts), OrNoStreamTime(owner->dts), owner->duration);
+  sample->SetSyncPoint(key ? TRUE : FALSE);
+  sample->SetStreamTimes(pts, dts, duration);
   return ComPtr<IMediaSample>(static_cast<IMediaSample*>(sample.Get()));
 }
 

@@ -1,7 +1,7 @@
 #include "platform/dshow/media/matroska_muxer.h"
 
-
 #include "platform/dshow/core/media_sample.h"
+#include "platform/dshow/media/packet_sample.h"
 #include "platform/dshow/media/system_errors.h"
 
 namespace {
@@ -16,23 +16,32 @@ int64_t OrNoPts(LONGLONG value) { return value == NO_STREAM_TIME ? AV_NOPTS_VALU
 
 void ReleaseSample(void* opaque, uint8_t* /*data*/) { static_cast<IMediaSample*>(opaque)->Release(); }
 
-// The packet refers to the sample's payload and holds a reference to the
-// sample until the muxer is done with it: no copy.
-AVPacket* PacketFromSample(IMediaSample* sample) {
+// A reference to the buffer that holds the sample's bytes: another reference
+// to a demuxed packet's own buffer where the sample carries one, else a
+// buffer that holds a reference to the sample. Never a copy.
+AVBufferRef* PayloadReference(IMediaSample* sample, BYTE* data, LONG size) {
+  ComPtr<IPacketPayload> payload;
+  if (SUCCEEDED(sample->QueryInterface(IPacketPayload::iid,
+                                       reinterpret_cast<void**>(payload.ReleaseAndGetAddressOf()))) &&
+      payload->PayloadBuffer())
+    return av_buffer_ref(payload->PayloadBuffer());
+  sample->AddRef();
+  AVBufferRef* buffer = av_buffer_create(data, size, &ReleaseSample, sample, AV_BUFFER_FLAG_READONLY);
+  if (!buffer) sample->Release();
+  return buffer;
+}
+
+// Fills the blank `packet` with the sample's payload and timestamps; false
+// when out of memory.
+bool FillPacket(IMediaSample* sample, AVPacket* packet) {
   BYTE* data = nullptr;
   sample->GetPointer(&data);
   const LONG size = sample->GetActualDataLength();
-  sample->AddRef();
-  AVBufferRef* buffer = av_buffer_create(data, size, &ReleaseSample, sample, AV_BUFFER_FLAG_READONLY);
-  if (!buffer) {
-    sample->Release();
-    return nullptr;
-  }
-  AVPacket* packet = av_packet_alloc();
-  packet->buf = buffer;
+  packet->buf = PayloadReference(sample, data, size);
+  if (!packet->buf) return false;
   packet->data = data;
   packet->size = size;
-  if (sample->IsSyncPoint() == S_OK) packet->flags |= AV_PKT_FLAG_KEY;
+  packet->flags = sample->IsSyncPoint() == S_OK ? AV_PKT_FLAG_KEY : 0;
   ComPtr<IStreamSampleTimes> times;
   if (SUCCEEDED(sample->QueryInterface(IStreamSampleTimes::iid,
                                        reinterpret_cast<void**>(times.ReleaseAndGetAddressOf())))) {
@@ -42,7 +51,7 @@ AVPacket* PacketFromSample(IMediaSample* sample) {
     packet->dts = OrNoPts(dts);
     packet->duration = duration == NO_STREAM_TIME ? 0 : duration;
   }
-  return packet;
+  return true;
 }
 
 }  // namespace
@@ -91,7 +100,7 @@ HRESULT MuxOutputPin::GetMediaType(int position, MediaType* mt) {
 
 MatroskaMuxer::MatroskaMuxer() : BaseFilter(CLSID_MatroskaMuxer), m_output(this) { AddFreeInputIfNeeded(); }
 
-MatroskaMuxer::~MatroskaMuxer() = default;
+MatroskaMuxer::~MatroskaMuxer() { av_packet_free(&m_packet); }
 
 HRESULT MatroskaMuxer::put_Mode(InterleavingMode mode) {
   if (mode < INTERLEAVE_NONE || mode > INTERLEAVE_NONE_BUFFERED) return E_INVALIDARG;
@@ -185,10 +194,9 @@ HRESULT MatroskaMuxer::Receive(MuxInputPin* pin, IMediaSample* sample) {
   if (m_failed) return E_FAIL;
   if (const HRESULT hr = EnsureHeader(); FAILED(hr)) return hr;
   if (m_writer->TrailerWritten() || pin->streamIndex < 0) return VFW_E_WRONG_STATE;
-  AVPacket* packet = PacketFromSample(sample);
-  if (!packet) return Fail(AVERROR(ENOMEM));
-  const int err = m_writer->WritePacket(pin->streamIndex, packet);
-  av_packet_free(&packet);
+  if (!m_packet || !FillPacket(sample, m_packet)) return Fail(AVERROR(ENOMEM));
+  const int err = m_writer->WritePacket(pin->streamIndex, m_packet);
+  av_packet_unref(m_packet);  // blank again, whatever the writer did with it
   return err < 0 ? Fail(err) : S_OK;
 }
 
