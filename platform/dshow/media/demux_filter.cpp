@@ -20,8 +20,18 @@ HRESULT DemuxFilter::GetCurrentPosition(LONGLONG* current) {
   return S_OK;
 }
 
+HRESULT DemuxFilter::GetSourceNotes(SourceNotes* notes) {
+  if (!notes) return E_POINTER;
+  std::lock_guard lock(m_filterLock);
+  if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
+  if (!m_streamer.HasDemuxer()) return VFW_E_NOT_CONNECTED;
+  *notes = m_streamer.Notes();
+  return S_OK;
+}
+
 HRESULT DemuxFilter::QueryExtraInterface(REFIID riid, void** ppv) {
   if (OfferInterface<IMediaSeeking>(this, riid, ppv)) return S_OK;
+  if (OfferInterface<ISourceNotes>(this, riid, ppv)) return S_OK;
   return BaseFilter::QueryExtraInterface(riid, ppv);
 }
 

@@ -4,8 +4,9 @@
 
 #include "platform/dshow/core/base_filter.h"
 #include "platform/dshow/media/demux_streamer.h"
+#include "platform/dshow/media/source_notes.h"
 
-class DemuxFilter : public BaseFilter, public IMediaSeeking {
+class DemuxFilter : public BaseFilter, public IMediaSeeking, public ISourceNotes {
  public:
   explicit DemuxFilter(const CLSID& clsid) : BaseFilter(clsid), m_streamer(this) {}
 
@@ -18,6 +19,10 @@ class DemuxFilter : public BaseFilter, public IMediaSeeking {
   HRESULT GetCapabilities(DWORD* capabilities) override;
   HRESULT GetDuration(LONGLONG* duration) override;
   HRESULT GetCurrentPosition(LONGLONG* current) override;
+
+  // ISourceNotes: what the source held that the outputs did not carry.
+  // Refused while streaming.
+  HRESULT GetSourceNotes(SourceNotes* notes) override;
 
  protected:
   HRESULT QueryExtraInterface(REFIID riid, void** ppv) override;

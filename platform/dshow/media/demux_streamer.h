@@ -41,6 +41,8 @@ class DemuxStreamer {
   int PinCount() const { return static_cast<int>(m_pins.size()); }
   DemuxOutputPin* Pin(int index) const { return m_pins[index].get(); }
   bool HasDemuxer() const { return static_cast<bool>(m_demuxer); }
+  // Application thread, while no streaming thread runs.
+  SourceNotes Notes() const { return m_demuxer ? m_demuxer->Notes() : SourceNotes{}; }
 
   // Application thread: starts the streaming thread (Pause from Stopped).
   HRESULT Start();

@@ -12,6 +12,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
+#include "platform/dshow/media/source_notes.h"
 #include "platform/dshow/media/stream_format.h"
 
 class Demuxer {
@@ -35,6 +36,9 @@ class Demuxer {
   // The first timestamp of the file in AV_TIME_BASE units (0 when unknown).
   int64_t StartTimeUs() const;
   const char* FormatName() const { return m_context->iformat->name; }
+  // The streams left out when opening, and what reading has found damaged
+  // so far; complete once ReadPacket has returned AVERROR_EOF.
+  const SourceNotes& Notes() const { return m_notes; }
 
   // Reads the next packet in file order into `packet` (unreferenced first)
   // and sets *offeredIndex to its stream's position in the offered list.
@@ -71,4 +75,5 @@ class Demuxer {
   };
   std::vector<NextTime> m_next;
   std::shared_ptr<const ContainerInfo> m_container;
+  SourceNotes m_notes;
 };
