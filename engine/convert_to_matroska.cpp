@@ -7,6 +7,7 @@
 #include "engine/pin_lookup.h"
 #include "engine/report_message.h"
 #include "engine/run_outcome.h"
+#include "engine/source_notes_message.h"
 #include "engine/wide_path.h"
 #include "platform/com/com_ptr.h"
 #include "platform/dshow/core/dshow.h"
@@ -181,6 +182,7 @@ class Conversion {
     // the file for a finished one.
     const HRESULT runFailure = TakeRunFailure(m_graph.Get());
     if (FAILED(runFailure)) return *Failed("Failed to write the Matroska file!  hr=0x%x\n", runFailure);
+    if (stopped == S_OK && ReportIncompleteSource()) return kConvertedIncomplete;
     return stopped;
   }
 
@@ -188,6 +190,23 @@ class Conversion {
   static Ending Widen(const char* path, WidePath& wide) {
     const HRESULT hr = WidenPath(path, wide);
     return FAILED(hr) ? Ending(hr) : kGoOn;
+  }
+
+  // A finished file that lacks streams of the source, or that a damaged
+  // source could fill only in part, must not pass for a full copy: the user
+  // is told once, after the run. A stream filter that cannot tell is trusted.
+  bool ReportIncompleteSource() {
+    if (!m_streamFilter) return false;
+    ComPtr<ISourceNotes> notes;
+    if (FAILED(m_streamFilter->QueryInterface(ISourceNotes::iid,
+                                              reinterpret_cast<void**>(notes.ReleaseAndGetAddressOf()))))
+      return false;
+    SourceNotes found;
+    if (FAILED(notes->GetSourceNotes(&found))) return false;
+    const std::string message = IncompleteSourceMessage(found);
+    if (message.empty()) return false;
+    ReportMessage("%s", message.c_str());
+    return true;
   }
 
   Ending StripBehindSplitter() {

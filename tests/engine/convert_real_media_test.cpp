@@ -78,6 +78,17 @@ TEST_F(RealConversion, FileNothingCanRenderIsNamedInTheOneMessage) {
   EXPECT_FALSE(fs::exists(output));
 }
 
+// The file is written, but a timecode track has no place in it: one message
+// after the run names the stream, and the result is not plain success.
+TEST_F(RealConversion, StreamLeftOutIsNamedOnceAfterTheRun) {
+  const fs::path output = ScratchDir("engine_left_out") / "out.mkv";
+  EXPECT_EQ(Convert(TimecodeMov(), output), kConvertedIncomplete);
+  ASSERT_EQ(messages.Texts().size(), 1u);
+  EXPECT_THAT(messages.Texts()[0], HasSubstr("incomplete"));
+  EXPECT_THAT(messages.Texts()[0], HasSubstr("stream 1 (data, unknown): a timecode track"));
+  EXPECT_TRUE(InspectMatroska(output).readCleanly);
+}
+
 TEST_F(RealConversion, FullDiskIsAFailureAndSaysSo) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
   // The run itself ends on the error: only the outcome read after it tells.

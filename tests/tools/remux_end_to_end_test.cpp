@@ -36,6 +36,7 @@ TEST_P(RemuxConverts, WritesAFaithfulMatroskaFileAndLeavesTheSourceAlone) {
 
   const ProcessResult run = Remux({"--verify", source.string(), output.string()});
   EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_EQ(run.out, "");  // standard output stays clean for scripts
   ExpectFaithfulRewrap(fixture, source, output);
   EXPECT_EQ(FileContents(source), before);
 }
@@ -80,6 +81,10 @@ TEST(RemuxFails, OnWhatItCannotReadWithTheReasonAndNonZeroStatus) {
     const ProcessResult run = Remux({bad.string(), (dir / "out.mkv").string()});
     EXPECT_EQ(run.exitCode, 1) << bad;
     EXPECT_NE(run.err.find("Failed to render source file " + bad.string()), std::string::npos) << run.err;
+    // The last line names the cause in plain words; FFmpeg's own lines
+    // ("[mov,mp4,... @ 0x...] ...") never reach the user.
+    EXPECT_NE(run.err.find("failed: the source is"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find(" @ 0x"), std::string::npos) << run.err;
     fs::remove(dir / "out.mkv");
   }
   const ProcessResult missing = Remux({MissingFile().string(), (dir / "out.mkv").string()});
@@ -90,8 +95,23 @@ TEST(RemuxFails, OnWhatItCannotReadWithTheReasonAndNonZeroStatus) {
 TEST(RemuxFails, WhenTheOutputFolderDoesNotExist) {
   const fs::path output = ScratchDir("remux_no_folder") / "missing" / "out.mkv";
   const ProcessResult run = Remux({FixturePath(FixtureNamed("mp4")).string(), output.string()});
-  EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find("cannot create a file next to " + output.string()), std::string::npos) << run.err;
+  EXPECT_EQ(run.exitCode, 2);
+  EXPECT_NE(run.err.find("the output folder " + output.parent_path().string() + " does not exist"),
+            std::string::npos)
+      << run.err;
+}
+
+// A stream Matroska has no place for is named, and the status says the
+// output is incomplete although it was written.
+TEST(RemuxWarns, WhenAStreamOfTheSourceCannotBeCarried) {
+  const fs::path output = ScratchDir("remux_left_out") / "out.mkv";
+  const ProcessResult run = Remux({TimecodeMov().string(), output.string()});
+  EXPECT_EQ(run.exitCode, 3) << run.err;
+  EXPECT_NE(run.err.find("(data, unknown): a timecode track"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("warning: " + output.string() + " was written, but it does not hold all"),
+            std::string::npos)
+      << run.err;
+  EXPECT_TRUE(InspectMatroska(output).readCleanly);
 }
 
 TEST(RemuxHelp, ExplainsItselfAndConvertsNothing) {

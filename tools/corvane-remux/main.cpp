@@ -12,6 +12,8 @@ extern "C" {
 }
 
 #include "platform/dshow/media/install.h"
+#include "platform/dshow/media/library_log.h"
+#include "tools/corvane-remux/engine_messages.h"
 #include "tools/corvane-remux/output_naming.h"
 #include "tools/corvane-remux/remux_job.h"
 #include "tools/corvane-remux/remux_options.h"
@@ -77,19 +79,24 @@ int RunBatch(const RemuxPlan& plan, JobSettings settings) {
   return tally.ExitStatus();
 }
 
-void PrepareForConverting(bool quiet) {
+void PrintLibraryLine(int /*level*/, const std::string& line) {
+  std::fprintf(stderr, "%s: media library: %s\n", kProgram, line.c_str());
+}
+
+void PrepareForConverting(bool verbose) {
   // Every packet allocates a few small blocks and one packet-sized buffer;
   // glibc's fast bins then have to be consolidated on nearly every packet.
   // Without them a packet-heavy file converts about 15% faster.
   mallopt(M_MXFAST, 0);
-  // The engine reports failures in its own words; FFmpeg's warnings about
-  // odd but readable files would only bury them.
-  av_log_set_level(AV_LOG_ERROR);
-  // The engine narrates its steps on standard output; quiet means only the
-  // errors and warnings on standard error remain.
-  if (quiet && !std::freopen("/dev/null", "w", stdout)) std::perror(kProgram);
   InstallStopSignals();
   InstallMediaFilters();
+  PrintEngineMessagesOnStandardError();
+  // The engine reports problems in its own words; FFmpeg's lines about odd
+  // but readable files are shown only to those who ask.
+  if (verbose) RouteLibraryLog(&PrintLibraryLine, AV_LOG_WARNING);
+  // The engine narrates its steps on standard output; that is kept for
+  // --verbose, so that standard output stays clean for scripts.
+  if (!verbose && !std::freopen("/dev/null", "w", stdout)) std::perror(kProgram);
 }
 
 }  // namespace
@@ -115,7 +122,7 @@ int main(int argc, char** argv) {
     return kExitUsage;
   }
 
-  PrepareForConverting(options.quiet);
+  PrepareForConverting(options.verbose);
   JobSettings settings;
   settings.overwrite = options.overwrite;
   settings.verify = options.verify;

@@ -1,13 +1,31 @@
 #include "tools/corvane-remux/output_guard.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
 std::string SystemReason(int error) { return std::strerror(error); }
+
+// The output is first written to a hidden file beside it, so its folder must
+// exist and take new files; said before any work is done.
+std::string CheckOutputFolder(const std::string& outputPath) {
+  const std::string folder = std::filesystem::path(outputPath).parent_path().string();
+  const std::string shown = folder.empty() ? "." : folder;
+  struct stat info {};
+  if (stat(shown.c_str(), &info) != 0) {
+    if (errno == ENOENT) return "the output folder " + shown + " does not exist";
+    return "cannot use the output folder " + shown + ": " + SystemReason(errno);
+  }
+  if (!S_ISDIR(info.st_mode)) return "the output folder " + shown + " is not a folder";
+  if (access(shown.c_str(), W_OK | X_OK) != 0)
+    return "cannot write into the output folder " + shown + ": " + SystemReason(errno);
+  return {};
+}
 
 }  // namespace
 
@@ -18,6 +36,7 @@ std::string CheckRemuxPaths(const std::string& sourcePath, const std::string& ou
   }
   if (S_ISDIR(source.st_mode)) return "the source " + sourcePath + " is a folder, not a video file";
 
+  if (std::string folderProblem = CheckOutputFolder(outputPath); !folderProblem.empty()) return folderProblem;
   struct stat output {};
   if (stat(outputPath.c_str(), &output) != 0) {
     if (errno == ENOENT) return {};

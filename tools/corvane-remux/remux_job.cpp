@@ -7,7 +7,9 @@
 #include <cstdio>
 #include <optional>
 
+#include "engine/convert_to_matroska.h"
 #include "tools/corvane-remux/conversion_run.h"
+#include "tools/corvane-remux/failure_cause.h"
 #include "tools/corvane-remux/media_file_reader.h"
 #include "tools/corvane-remux/output_guard.h"
 #include "tools/corvane-remux/rewrap_verifier.h"
@@ -112,9 +114,11 @@ JobOutcome ConvertThroughTemporary(const RemuxJob& job, const JobSettings& setti
   const ConversionResult run =
       ConvertShowingProgress(job.sourcePath, written.Path(), {settings.progress, settings.progressLabel});
   if (run.stoppedBySignal) return KeepStopped(job, written);
-  if (run.hr != S_OK) {
-    std::fprintf(stderr, "%s: the conversion of %s failed (hr=0x%x); %s\n", kProgram, job.sourcePath.c_str(),
-                 static_cast<unsigned>(run.hr), Untouched(job.outputPath).c_str());
+  const bool incomplete = run.hr == kConvertedIncomplete;
+  if (run.hr != S_OK && !incomplete) {
+    std::fprintf(stderr, "%s: the conversion of %s failed: %s (hr=0x%x); %s\n", kProgram,
+                 job.sourcePath.c_str(), PlainCause(run.hr).c_str(), static_cast<unsigned>(run.hr),
+                 Untouched(job.outputPath).c_str());
     return JobOutcome::kFailed;
   }
   if (settings.verify) {
@@ -124,7 +128,10 @@ JobOutcome ConvertThroughTemporary(const RemuxJob& job, const JobSettings& setti
     std::fprintf(stderr, "%s: %s\n", kProgram, error.c_str());
     return JobOutcome::kFailed;
   }
-  return JobOutcome::kConverted;
+  if (!incomplete) return JobOutcome::kConverted;
+  std::fprintf(stderr, "%s: warning: %s was written, but it does not hold all of %s (see above)\n", kProgram,
+               job.outputPath.c_str(), job.sourcePath.c_str());
+  return JobOutcome::kIncomplete;
 }
 
 }  // namespace

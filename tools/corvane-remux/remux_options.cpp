@@ -11,6 +11,7 @@ bool TakeFlag(const std::string& argument, RemuxOptions& options) {
                      : argument == "--overwrite" || argument == "-y" ? &options.overwrite
                      : argument == "--quiet" || argument == "-q"     ? &options.quiet
                      : argument == "--verify"                        ? &options.verify
+                     : argument == "--verbose" || argument == "-v"   ? &options.verbose
                                                                      : nullptr;
   if (flag) *flag = true;
   return flag != nullptr;
@@ -85,6 +86,8 @@ std::string RemuxUsageText(const std::string& programName) {
          "  --verify           read the written file back and compare every\n"
          "                     packet with the source's; a difference fails\n"
          "  --quiet, -q        print only errors and warnings\n"
+         "  --verbose, -v      also print the engine's steps and the media\n"
+         "                     libraries' own warnings\n"
          "  --version          show the version\n"
          "  --help, -h         show this text\n"
          "\n"
@@ -96,6 +99,8 @@ std::string RemuxUsageText(const std::string& programName) {
          "\n"
          "Exit status: 0 when every output was written completely, 1 when a\n"
          "conversion or its verification failed, 2 for a wrong command line or\n"
-         "a refused output, 130 (143) when stopped by Ctrl+C (SIGTERM). A batch\n"
-         "exits with the worst status of its files.\n";
+         "a refused output, 3 when an output was written but is incomplete (a\n"
+         "stream Matroska cannot carry, or a damaged or cut-off source: a warning\n"
+         "says what is missing), 130 (143) when stopped by Ctrl+C (SIGTERM). A\n"
+         "batch exits with the worst status of its files.\n";
 }

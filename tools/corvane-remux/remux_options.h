@@ -12,6 +12,7 @@ struct RemuxOptions {
   bool outputIsOption = false;
   bool overwrite = false;
   bool quiet = false;
+  bool verbose = false;
   bool verify = false;
   bool showHelp = false;
   bool showVersion = false;

@@ -4,7 +4,7 @@
 
 #include "platform/dshow/core/base_filter.h"
 #include "platform/dshow/media/demux_streamer.h"
-#include "platform/dshow/media/source_notes.h"
+#include "platform/dshow/core/source_notes.h"
 
 class DemuxFilter : public BaseFilter, public IMediaSeeking, public ISourceNotes {
  public:

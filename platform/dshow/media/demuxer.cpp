@@ -45,6 +45,27 @@ bool IsOffered(const AVStream& stream) {
   return MatroskaCanCarry(stream.codecpar->codec_id) && HasParametersToWrite(*stream.codecpar);
 }
 
+// Why a stream that is neither offered nor kept as an attachment is left
+// out, in words the user reads; empty for streams that are not lost.
+std::string WhyLeftOut(const AVStream& stream) {
+  const AVCodecParameters& params = *stream.codecpar;
+  if (stream.disposition & AV_DISPOSITION_ATTACHED_PIC) return {};  // kept as an attachment
+  if (params.codec_type == AVMEDIA_TYPE_ATTACHMENT) return {};
+  if (params.codec_tag == MKTAG('t', 'm', 'c', 'd'))
+    return "a timecode track has no place in Matroska (its start time is kept as a tag)";
+  if (params.codec_id == AV_CODEC_ID_NONE) return "its codec is unknown";
+  if (!MatroskaCanCarry(params.codec_id)) return "Matroska cannot carry this codec";
+  if (!HasParametersToWrite(params)) return "its parameters could not be found (the file may be damaged)";
+  return {};
+}
+
+LeftOutStream DescribeLeftOut(const AVStream& stream, std::string reason) {
+  const char* kind = av_get_media_type_string(stream.codecpar->codec_type);
+  const AVCodecID codec = stream.codecpar->codec_id;
+  return {stream.index, kind ? kind : "data", codec == AV_CODEC_ID_NONE ? "unknown" : avcodec_get_name(codec),
+          std::move(reason)};
+}
+
 std::string TagOr(const AVDictionary* metadata, const char* key, const char* fallback) {
   const AVDictionaryEntry* entry = av_dict_get(metadata, key, nullptr, 0);
   return entry && *entry->value ? entry->value : fallback;
@@ -142,6 +163,8 @@ void Demuxer::CollectStreams() {
     AVStream& stream = *m_context->streams[i];
     if (!IsOffered(stream)) {
       stream.discard = AVDISCARD_ALL;
+      if (std::string why = WhyLeftOut(stream); !why.empty())
+        m_notes.leftOut.push_back(DescribeLeftOut(stream, std::move(why)));
       continue;
     }
     m_offeredOf[i] = static_cast<int>(m_offered.size());

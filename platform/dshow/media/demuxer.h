@@ -12,7 +12,7 @@ extern "C" {
 #include <libavformat/avformat.h>
 }
 
-#include "platform/dshow/media/source_notes.h"
+#include "platform/dshow/core/source_notes.h"
 #include "platform/dshow/media/stream_format.h"
 
 class Demuxer {

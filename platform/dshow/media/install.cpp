@@ -5,6 +5,7 @@
 #include "platform/dshow/media/decoder.h"
 #include "platform/dshow/media/file_source.h"
 #include "platform/dshow/media/file_writer.h"
+#include "platform/dshow/media/library_log.h"
 #include "platform/dshow/media/matroska_muxer.h"
 #include "platform/dshow/media/renderer.h"
 #include "platform/dshow/media/splitter.h"
@@ -31,6 +32,7 @@ void Install(REFCLSID clsid, ClassFactory factory, std::u16string name, DWORD me
 
 void InstallMediaFilters() {
   InstallCoreClasses();
+  RouteLibraryLog({}, 0);  // until a front end asks for the lines, they go nowhere
   Install(CLSID_AsyncReader, FactoryOf<FileSource>(), u"File Source (Async.)", MERIT_UNLIKELY);
   Install(CLSID_CorvaneSplitter, FactoryOf<Splitter>(), u"Corvane Splitter", MERIT_NORMAL);
   Install(CLSID_CorvaneStreamSource, FactoryOf<StreamSource>(), u"Corvane Stream Source", MERIT_UNLIKELY);

@@ -32,7 +32,7 @@ struct SourceNotes {
   bool Complete() const { return leftOut.empty() && !damage.endedEarly && !damage.unreadableParts; }
 };
 
-// Offered by the Corvane splitters. Read it after the graph has stopped.
+// Offered by splitters that can tell. Read it after the graph has stopped.
 struct ISourceNotes : IUnknown {
   static constexpr IID iid{0x6A1C2E90, 0x4D7B, 0x4C18, {0x9F, 0x3A, 0x81, 0x5E, 0x20, 0xC4, 0x7D, 0x63}};
   virtual HRESULT GetSourceNotes(SourceNotes* notes) = 0;

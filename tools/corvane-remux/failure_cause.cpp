@@ -1,0 +1,34 @@
+#include "tools/corvane-remux/failure_cause.h"
+
+#include <array>
+#include <utility>
+
+namespace {
+
+constexpr std::array<std::pair<HRESULT, const char*>, 16> kCauses{{
+    {HRESULT_FROM_WIN32(ERROR_DISK_FULL), "the disk is full"},
+    {HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED), "access was denied"},
+    {HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), "a file was not found"},
+    {HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND), "a folder was not found"},
+    {HRESULT_FROM_WIN32(ERROR_DIRECTORY), "a folder stands where a file was expected"},
+    {HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE), "a file name is too long"},
+    {HRESULT_FROM_WIN32(ERROR_WRITE_FAULT), "the disk reported a read or write error"},
+    {HRESULT_FROM_WIN32(ERROR_READ_FAULT), "the disk reported a read error"},
+    {HRESULT_FROM_WIN32(ERROR_HANDLE_EOF), "the source ended before its data did"},
+    {E_OUTOFMEMORY, "the computer ran out of memory"},
+    {E_ABORT, "the conversion was stopped"},
+    {VFW_E_UNSUPPORTED_STREAM, "the source is not a video file Corvane can read"},
+    {VFW_E_UNKNOWN_FILE_TYPE, "the source is not a video file Corvane can read"},
+    {VFW_E_CANNOT_RENDER, "the source is not a video file Corvane can read"},
+    {VFW_E_INVALID_FILE_FORMAT, "the source is damaged or not a video file"},
+    {VFW_E_FILE_TOO_SHORT, "the source is too short to be a video file"},
+}};
+
+}  // namespace
+
+std::string PlainCause(HRESULT hr) {
+  for (const auto& [code, cause] : kCauses) {
+    if (code == hr) return cause;
+  }
+  return "an unexpected error";
+}
