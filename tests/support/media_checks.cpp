@@ -5,6 +5,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QStringList>
+#include <cmath>
 
 namespace fs = std::filesystem;
 
@@ -91,6 +92,24 @@ std::map<int, std::vector<std::string>> PacketHashes(const fs::path& file) {
     start = end + 1;
   }
   return hashes;
+}
+
+PacketTimeline PacketTimes(const fs::path& file) {
+  const ProcessResult run = RunProgram(
+      "ffprobe", {"-v", "error", "-show_entries", "packet=stream_index,pts_time:stream=index,codec_type",
+                  "-of", "json", file.string()});
+  PacketTimeline timeline;
+  if (run.exitCode != 0) return timeline;
+  const QJsonObject root = ParseObject(run.out);
+  for (const QJsonValue& stream : root["streams"].toArray()) {
+    if (stream["codec_type"].toString() == "video") timeline.videoStreams.push_back(stream["index"].toInt());
+  }
+  for (const QJsonValue& packet : root["packets"].toArray()) {
+    bool known = false;
+    const double seconds = packet["pts_time"].toString().toDouble(&known);
+    timeline.seconds[packet["stream_index"].toInt()].push_back(known ? seconds : std::nan(""));
+  }
+  return timeline;
 }
 
 MkvSummary InspectMatroska(const fs::path& file) {

@@ -40,6 +40,16 @@ ProbeResult Probe(const std::filesystem::path& file);
 // (`ffmpeg -i X -map 0 -c copy -f framemd5 -`). Empty on failure.
 std::map<int, std::vector<std::string>> PacketHashes(const std::filesystem::path& file);
 
+// Every packet's presentation time in seconds, per stream index in file
+// order, as libavformat reads it: a Matroska block's timestamp minus its
+// track's CodecDelay, an MP4 sample's time through the edit list (priming
+// before zero). `videoStreams` names the video streams. Empty on failure.
+struct PacketTimeline {
+  std::map<int, std::vector<double>> seconds;
+  std::vector<int> videoStreams;
+};
+PacketTimeline PacketTimes(const std::filesystem::path& file);
+
 struct MkvSummary {
   bool readCleanly = false;  // mkvmerge -J exit 0, recognised and supported
   int trackCount = 0;

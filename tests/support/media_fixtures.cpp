@@ -210,6 +210,13 @@ fs::path TimecodeMov() {
   return FixturePath({"timecode", "timecode.mov", Join({Video("1"), kX264, {"-timecode", kStartTimecode}})});
 }
 
+fs::path PtsWrapTs() {
+  // 2^33 ticks of 90 kHz are 95 443.72 s; the muxer starts 1.4 s after the offset.
+  return FixturePath(
+      {"pts_wrap", "pts_wrap.ts",
+       Join({Video(), Tone(48000), kX264, {"-c:a", "aac", "-b:a", "64k", "-output_ts_offset", "95442"}})});
+}
+
 fs::path MissingFile() { return MediaCacheDir() / "no such folder" / "missing.mp4"; }
 
 fs::path UnicodePathCopy() {

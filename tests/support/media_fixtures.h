@@ -52,6 +52,9 @@ std::filesystem::path FontAttachmentMkv();
 std::filesystem::path CoverPictureMp3();
 std::filesystem::path TimecodeMov();
 inline constexpr char kStartTimecode[] = "01:00:00:00";
+// An H.264 + AAC MPEG-TS whose 33-bit timestamps wrap to zero a third of a
+// second in, the file starting about 95 443 s after zero.
+std::filesystem::path PtsWrapTs();
 // A copy of the MP4 fixture under a name with spaces and non-ASCII letters.
 std::filesystem::path UnicodePathCopy();
 

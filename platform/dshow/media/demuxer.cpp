@@ -9,6 +9,7 @@ extern "C" {
 }
 
 #include "platform/dshow/media/avio_seek.h"
+#include "platform/dshow/media/matroska_writer.h"
 
 namespace {
 
@@ -186,12 +187,25 @@ void Demuxer::CollectContainerInfo() {
   info->tags = MetadataPairs(m_context->metadata);
   KeepStartTimecode(*m_context, &info->tags);
   info->durationUs = m_context->duration;
-  info->startTimeUs = StartTimeUs();
+  info->startTimeUs = RewrapStartUs();
   m_container = std::move(info);
 }
 
 int64_t Demuxer::StartTimeUs() const {
   return m_context->start_time == AV_NOPTS_VALUE ? 0 : m_context->start_time;
+}
+
+int64_t Demuxer::RewrapStartUs() const {
+  int64_t earliest = AV_NOPTS_VALUE;
+  for (int i = 0; i < StreamCount(); ++i) {
+    const AVStream& stream = Stream(i);
+    if (stream.start_time == AV_NOPTS_VALUE) continue;
+    const int64_t stored =
+        stream.start_time + MatroskaWriter::StoredDelay(*stream.codecpar, stream.time_base);
+    const int64_t storedUs = av_rescale_q(stored, stream.time_base, AV_TIME_BASE_Q);
+    if (earliest == AV_NOPTS_VALUE || storedUs < earliest) earliest = storedUs;
+  }
+  return earliest == AV_NOPTS_VALUE ? StartTimeUs() : earliest;
 }
 
 int Demuxer::ReadPacket(AVPacket* packet, int* offeredIndex) {

@@ -35,6 +35,12 @@ class Demuxer {
   const std::shared_ptr<const ContainerInfo>& Container() const { return m_container; }
   // The first timestamp of the file in AV_TIME_BASE units (0 when unknown).
   int64_t StartTimeUs() const;
+  // The time a rewrap into Matroska makes zero, AV_TIME_BASE units: the
+  // earliest start of an offered stream as Matroska stores it, so an Opus
+  // stream counts from its first block, not from the pre-skip before it (see
+  // MatroskaWriter::StoredDelay). A Matroska source whose first block is at
+  // zero thus keeps its block timestamps, and so does a rewrap of a rewrap.
+  int64_t RewrapStartUs() const;
   const char* FormatName() const { return m_context->iformat->name; }
   // The streams left out when opening, and what reading has found damaged
   // so far; complete once ReadPacket has returned AVERROR_EOF.

@@ -12,7 +12,6 @@ extern "C" {
 
 namespace {
 
-
 // Matroska keeps only these dispositions as track flags.
 constexpr int kKeptDispositions = AV_DISPOSITION_DEFAULT | AV_DISPOSITION_FORCED |
                                   AV_DISPOSITION_HEARING_IMPAIRED | AV_DISPOSITION_VISUAL_IMPAIRED |
@@ -92,6 +91,7 @@ int MatroskaWriter::AddStream(const StreamFormat& format) {
   if (!format.Language().empty()) av_dict_set(&stream->metadata, "language", format.Language().c_str(), 0);
   if (!format.Title().empty()) av_dict_set(&stream->metadata, "title", format.Title().c_str(), 0);
   m_sourceTimeBases.push_back(format.TimeBase());
+  m_storedDelays.push_back(StoredDelay(format.Params(), format.TimeBase()));
   m_lastDts.push_back(AV_NOPTS_VALUE);
   return stream->index;
 }
@@ -160,14 +160,20 @@ int MatroskaWriter::WriteHeader() {
   return 0;
 }
 
+int64_t MatroskaWriter::StoredDelay(const AVCodecParameters& params, AVRational timeBase) {
+  if (params.codec_id != AV_CODEC_ID_OPUS || params.initial_padding <= 0) return 0;
+  return av_rescale_q(params.initial_padding, AVRational{1, 48000}, timeBase);
+}
+
 int MatroskaWriter::WritePacket(int index, AVPacket* packet) {
   if (!m_headerWritten || m_trailerWritten) return AVERROR(EINVAL);
   // Only streams AddStream numbered take packets; attachments follow them.
   if (index < 0 || index >= static_cast<int>(m_sourceTimeBases.size())) return AVERROR(EINVAL);
   packet->stream_index = index;
-  const int64_t start = av_rescale_q(m_startTimeUs, AV_TIME_BASE_Q, m_sourceTimeBases[index]);
-  if (packet->pts != AV_NOPTS_VALUE) packet->pts -= start;
-  if (packet->dts != AV_NOPTS_VALUE) packet->dts -= start;
+  const int64_t shift =
+      m_storedDelays[index] - av_rescale_q(m_startTimeUs, AV_TIME_BASE_Q, m_sourceTimeBases[index]);
+  if (packet->pts != AV_NOPTS_VALUE) packet->pts += shift;
+  if (packet->dts != AV_NOPTS_VALUE) packet->dts += shift;
   av_packet_rescale_ts(packet, m_sourceTimeBases[index], m_context->streams[index]->time_base);
   KeepDecodeOrder(packet, &m_lastDts[index]);
   const int err = m_interleave == Interleave::ByTimestamp ? av_interleaved_write_frame(m_context, packet)

@@ -35,7 +35,9 @@ class MatroskaWriter {
   // Returns its index or a negative AVERROR.
   int AddStream(const StreamFormat& format);
   // Before the header: chapters, attachments and global tags to keep, and
-  // the source's first timestamp, which becomes zero.
+  // the source's first timestamp as Matroska stores it (see StoredDelay),
+  // which becomes zero. A packet that still comes before it (priming the
+  // source's start time skips) moves every stream later by the same amount.
   void SetContainerInfo(const ContainerInfo& info);
   void SetInterleave(Interleave mode) { m_interleave = mode; }
 
@@ -51,6 +53,16 @@ class MatroskaWriter {
   // the header. Once only.
   int WriteTrailer();
   bool TrailerWritten() const { return m_trailerWritten; }
+
+  // How far a stream's blocks sit after its presentation times, in
+  // `timeBase`: the Opus pre-skip, which the muxer writes as the track's
+  // CodecDelay (counted at 48 kHz whatever the output rate). A player shows a
+  // block at its timestamp minus the CodecDelay, and libavformat's demuxer
+  // subtracts it on reading while its muxer does not add it on writing, so the
+  // writer adds it: otherwise every rewrap would move such a stream earlier.
+  // Rounded as the demuxer rounds it, so a block read and written again keeps
+  // its timestamp. 0 for every other stream.
+  static int64_t StoredDelay(const AVCodecParameters& params, AVRational timeBase);
 
   // The muxer's CRC-32 elements are off: mkvmerge writes none by default and
   // computing them made a plain rewrap about 1.8 times slower.
@@ -68,7 +80,8 @@ class MatroskaWriter {
   AVIOContext* m_io = nullptr;
   AVFormatContext* m_context = nullptr;
   std::vector<AVRational> m_sourceTimeBases;
-  std::vector<int64_t> m_lastDts;  // per stream, in the muxer's time base
+  std::vector<int64_t> m_storedDelays;  // per stream, in its source time base
+  std::vector<int64_t> m_lastDts;       // per stream, in the muxer's time base
   std::vector<ContainerInfo::Attachment> m_attachments;
   int64_t m_startTimeUs = 0;
   Interleave m_interleave = Interleave::ByTimestamp;
