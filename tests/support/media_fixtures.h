@@ -52,6 +52,18 @@ std::filesystem::path FontAttachmentMkv();
 std::filesystem::path CoverPictureMp3();
 std::filesystem::path TimecodeMov();
 inline constexpr char kStartTimecode[] = "01:00:00:00";
+// An MP4 with H.264, AAC and a timed text (mov_text) track in language
+// kTimedTextLanguage, titled and marked default, holding TimedTextCues() with
+// empty cues in the gaps between them.
+struct TimedCue {
+  int startMs = 0;
+  int endMs = 0;
+  std::string text;
+  bool operator==(const TimedCue&) const = default;
+};
+const std::vector<TimedCue>& TimedTextCues();
+std::filesystem::path TimedTextMp4();
+inline constexpr char kTimedTextLanguage[] = "fre";
 // A copy of the MP4 fixture under a name with spaces and non-ASCII letters.
 std::filesystem::path UnicodePathCopy();
 
