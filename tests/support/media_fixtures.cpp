@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <fstream>
 #include <random>
 #include <stdexcept>
@@ -42,6 +43,12 @@ fs::path SubtitleFile() {
   return WriteSideFile("subtitles.srt",
                        "1\n00:00:00,200 --> 00:00:00,900\nFirst line\n\n"
                        "2\n00:00:01,000 --> 00:00:01,800\nSecond line\n\n");
+}
+
+std::string SrtTime(int ms) {
+  char text[32];
+  std::snprintf(text, sizeof text, "00:00:%02d,%03d", ms / 1000, ms % 1000);
+  return text;
 }
 
 fs::path ChapterFile() {
@@ -215,6 +222,29 @@ fs::path PtsWrapTs() {
   return FixturePath(
       {"pts_wrap", "pts_wrap.ts",
        Join({Video(), Tone(48000), kX264, {"-c:a", "aac", "-b:a", "64k", "-output_ts_offset", "95442"}})});
+}
+
+const std::vector<TimedCue>& TimedTextCues() {
+  static const std::vector<TimedCue> cues = {{200, 900, "Première ligne"}, {1000, 1800, "Deux\nlignes"}};
+  return cues;
+}
+
+fs::path TimedTextMp4() {
+  std::string srt;
+  for (std::size_t i = 0; i < TimedTextCues().size(); ++i) {
+    const TimedCue& cue = TimedTextCues()[i];
+    srt += std::to_string(i + 1) + "\n" + SrtTime(cue.startMs) + " --> " + SrtTime(cue.endMs) + "\n" +
+           cue.text + "\n\n";
+  }
+  const fs::path subtitles = WriteSideFile("timed_text.srt", srt);
+  return FixturePath({"timed_text", "timed_text.mp4",
+                      Join({Video(),
+                            Tone(48000),
+                            {"-i", subtitles.string(), "-map", "0", "-map", "1", "-map", "2"},
+                            kX264,
+                            {"-c:a", "aac", "-b:a", "64k", "-c:s", "mov_text", "-metadata:s:s:0",
+                             std::string("language=") + kTimedTextLanguage, "-metadata:s:s:0",
+                             "title=Sous-titres", "-disposition:s:0", "default"}})});
 }
 
 fs::path MissingFile() { return MediaCacheDir() / "no such folder" / "missing.mp4"; }

@@ -55,6 +55,18 @@ inline constexpr char kStartTimecode[] = "01:00:00:00";
 // An H.264 + AAC MPEG-TS whose 33-bit timestamps wrap to zero a third of a
 // second in, the file starting about 95 443 s after zero.
 std::filesystem::path PtsWrapTs();
+// An MP4 with H.264, AAC and a timed text (mov_text) track in language
+// kTimedTextLanguage, titled and marked default, holding TimedTextCues() with
+// empty cues in the gaps between them.
+struct TimedCue {
+  int startMs = 0;
+  int endMs = 0;
+  std::string text;
+  bool operator==(const TimedCue&) const = default;
+};
+const std::vector<TimedCue>& TimedTextCues();
+std::filesystem::path TimedTextMp4();
+inline constexpr char kTimedTextLanguage[] = "fre";
 // A copy of the MP4 fixture under a name with spaces and non-ASCII letters.
 std::filesystem::path UnicodePathCopy();
 

@@ -5,11 +5,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
 #include "tests/support/rewrap_checks.h"
+#include "tools/corvane-remux/media_file_reader.h"
 
 namespace {
 
@@ -44,6 +46,52 @@ TEST_P(RemuxConverts, WritesAFaithfulMatroskaFileAndLeavesTheSourceAlone) {
 INSTANTIATE_TEST_SUITE_P(Fixtures, RemuxConverts,
                          ::testing::Values("mp4", "mpeg_ps", "webm", "mkv_subs_chapters", "wmv",
                                            "two_audio"));
+
+// Every packet of the file as a cue: its times in milliseconds and its bytes.
+std::map<int, std::vector<TimedCue>> PacketsOf(Demuxer& media) {
+  std::map<int, std::vector<TimedCue>> packets;
+  AVPacket* packet = av_packet_alloc();
+  int index = 0;
+  while (media.ReadPacket(packet, &index) == 0) {
+    const AVRational timeBase = media.Stream(index).time_base;
+    const auto startMs = static_cast<int>(av_rescale_q(packet->pts, timeBase, {1, 1000}));
+    const auto lengthMs = static_cast<int>(av_rescale_q(packet->duration, timeBase, {1, 1000}));
+    packets[index].push_back(
+        {startMs, startMs + lengthMs, std::string(reinterpret_cast<char*>(packet->data), packet->size)});
+  }
+  av_packet_free(&packet);
+  return packets;
+}
+
+// Timed text is the one stream whose payload a rewrap changes: it arrives as
+// plain-text cues with their times, language and default flag, the empty cues
+// between them gone, and --verify accepts it.
+TEST(RemuxTimedText, BecomesPlainTextCuesKeepingTheirTimesAndTheTrackProperties) {
+  const fs::path source = TimedTextMp4();
+  ASSERT_FALSE(source.empty());
+  const fs::path output = ScratchDir("remux_timed_text") / "out.mkv";
+  const ProcessResult run = Remux({"--verify", source.string(), output.string()});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const ProcessResult tracks = RunProgram("mkvmerge", {"-J", output.string()});
+  EXPECT_NE(tracks.out.find("\"codec_id\": \"S_TEXT/UTF8\""), std::string::npos) << tracks.out;
+
+  MediaFileReader reader;
+  ASSERT_EQ(reader.Open(output.string()), "");
+  ASSERT_EQ(reader.Media().StreamCount(), 3);
+  const AVStream& subtitles = reader.Media().Stream(2);
+  const AVDictionaryEntry* language = av_dict_get(subtitles.metadata, "language", nullptr, 0);
+  EXPECT_STREQ(language ? language->value : "", kTimedTextLanguage);
+  EXPECT_TRUE(subtitles.disposition & AV_DISPOSITION_DEFAULT);
+  // The source's first picture is at zero; the rewrap may move the whole file
+  // (AAC priming before zero makes the muxer start later), every stream alike.
+  std::map<int, std::vector<TimedCue>> packets = PacketsOf(reader.Media());
+  ASSERT_FALSE(packets[0].empty());
+  for (TimedCue& cue : packets[2]) {
+    cue.startMs -= packets[0].front().startMs;
+    cue.endMs -= packets[0].front().startMs;
+  }
+  EXPECT_EQ(packets[2], TimedTextCues());
+}
 
 class RemuxRefuses : public ::testing::Test {
  protected:

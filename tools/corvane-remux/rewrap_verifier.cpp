@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "platform/dshow/media/stream_format.h"
+#include "platform/dshow/media/timed_text.h"
 #include "tools/corvane-remux/media_file_reader.h"
 #include "tools/corvane-remux/payload_digest.h"
 
@@ -25,11 +26,28 @@ struct FileDigests {
 std::vector<int> StreamSlots(Demuxer& media, std::vector<StreamPackets>* streams) {
   std::vector<int> slotOf(media.StreamCount(), -1);
   for (int i = 0; i < media.StreamCount(); ++i) {
-    if (!MatroskaCanCarry(media.Stream(i).codecpar->codec_id)) continue;
+    const AVCodecID codec = media.Stream(i).codecpar->codec_id;
+    if (!MatroskaCanCarry(codec) && !IsTimedText(codec)) continue;
     slotOf[i] = static_cast<int>(streams->size());
     streams->push_back({i, {}});
   }
   return slotOf;
+}
+
+// Timed text is the one stream the conversion changes: a source cue is
+// compared as the plain text the conversion makes of it, and an empty cue,
+// which the conversion leaves out, is not counted.
+void AddDigest(const AVCodecParameters& params, const AVPacket& packet, StreamPackets* stream) {
+  if (!IsTimedText(params.codec_id)) {
+    stream->digests.push_back(PayloadDigest(params, packet.data, packet.size));
+    return;
+  }
+  const std::string text = TimedTextToPlainText({packet.data, static_cast<std::size_t>(packet.size)});
+  if (text.empty()) return;
+  // Timed text is a text subtitle codec too, so the digest treats its text
+  // exactly as it treats the written plain text.
+  stream->digests.push_back(
+      PayloadDigest(params, reinterpret_cast<const uint8_t*>(text.data()), static_cast<int>(text.size())));
 }
 
 FileDigests DigestFile(const std::string& path, const std::function<bool()>& shouldStop) {
@@ -50,10 +68,7 @@ FileDigests DigestFile(const std::string& path, const std::function<bool()>& sho
       result.failure = {Verdict::kInterrupted, "the check was stopped"};
       break;
     }
-    if (slotOf[index] >= 0) {
-      result.streams[slotOf[index]].digests.push_back(
-          PayloadDigest(*media.Stream(index).codecpar, packet->data, packet->size));
-    }
+    if (slotOf[index] >= 0) AddDigest(*media.Stream(index).codecpar, *packet, &result.streams[slotOf[index]]);
   }
   av_packet_free(&packet);
   if (err < 0 && err != AVERROR_EOF) result.failure = {Verdict::kUnreadable, "a read error in " + path};

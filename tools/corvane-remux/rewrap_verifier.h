@@ -1,5 +1,6 @@
 // The check behind --verify: the written file read back holds, stream by
-// stream, the same packets as the source, in the same order.
+// stream, the same packets as the source, in the same order (timed text as
+// the plain-text cues the conversion makes of it).
 #pragma once
 
 #include <functional>

@@ -4,6 +4,7 @@
 
 #include "platform/dshow/media/packet_sample.h"
 #include "platform/dshow/media/system_errors.h"
+#include "platform/dshow/media/timed_text.h"
 
 namespace {
 
@@ -129,6 +130,8 @@ HRESULT DemuxStreamer::DeliverNext(AVPacket* packet) {
   }
   DemuxOutputPin* pin = m_pins[index].get();
   if (!pin->IsConnected()) return S_OK;
+  if (const HRESULT carried = CarriedPayload(packet, index); carried != S_OK)
+    return SUCCEEDED(carried) ? S_OK : carried;
   ComPtr<IMediaSample> sample = MakeSample(packet, index);
   if (!sample) {
     m_filter->NotifyEvent(EC_ERRORABORT, E_OUTOFMEMORY, 0);
@@ -139,6 +142,16 @@ HRESULT DemuxStreamer::DeliverNext(AVPacket* packet) {
   REFERENCE_TIME start = 0, stop = 0;
   if (SUCCEEDED(sample->GetTime(&start, &stop))) m_position = start;
   return S_OK;
+}
+
+// Streaming thread. Every payload is handed on as read except timed text,
+// which is converted to the plain text its pin's format announces; an empty
+// cue, a gap between subtitles, is left out.
+HRESULT DemuxStreamer::CarriedPayload(AVPacket* packet, int index) {
+  if (!IsTimedText(m_demuxer->Stream(index).codecpar->codec_id)) return S_OK;
+  const int kept = ReplaceWithPlainText(packet);
+  if (kept < 0) m_filter->NotifyEvent(EC_ERRORABORT, HResultFromAvError(kept), 0);
+  return kept > 0 ? S_OK : kept == 0 ? S_FALSE : HResultFromAvError(kept);
 }
 
 // Streaming thread. The sample takes over the packet's payload, so the bytes

@@ -58,6 +58,8 @@ class DemuxStreamer {
   void Stream();
   // S_OK to go on; S_FALSE at the end; a failure when streaming must end.
   HRESULT DeliverNext(AVPacket* packet);
+  // S_OK when the packet is to be delivered, S_FALSE when it is left out.
+  HRESULT CarriedPayload(AVPacket* packet, int index);
   ComPtr<IMediaSample> MakeSample(AVPacket* packet, int index) const;
   void DeliverEndOfStreamEverywhere();
 

@@ -10,6 +10,7 @@ extern "C" {
 
 #include "platform/dshow/media/avio_seek.h"
 #include "platform/dshow/media/matroska_writer.h"
+#include "platform/dshow/media/timed_text.h"
 
 namespace {
 
@@ -40,10 +41,12 @@ bool HasParametersToWrite(const AVCodecParameters& params) {
 }
 
 // Streams a rewrap can copy: a known codec that Matroska can carry (cover
-// pictures are attachments there, not streams), described well enough to write.
+// pictures are attachments there, not streams), described well enough to
+// write; and timed text, which the splitter hands on converted to plain text.
 bool IsOffered(const AVStream& stream) {
   if (stream.disposition & AV_DISPOSITION_ATTACHED_PIC) return false;
-  return MatroskaCanCarry(stream.codecpar->codec_id) && HasParametersToWrite(*stream.codecpar);
+  const AVCodecID codec = stream.codecpar->codec_id;
+  return (MatroskaCanCarry(codec) || IsTimedText(codec)) && HasParametersToWrite(*stream.codecpar);
 }
 
 // Why a stream that is neither offered nor kept as an attachment is left

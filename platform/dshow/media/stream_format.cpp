@@ -5,6 +5,7 @@ extern "C" {
 }
 
 #include "platform/dshow/core/dshow.h"
+#include "platform/dshow/media/timed_text.h"
 
 namespace {
 
@@ -74,6 +75,9 @@ ComPtr<StreamFormat> StreamFormat::Create(const AVCodecParameters& params, AVRat
 ComPtr<StreamFormat> StreamFormat::FromStream(const AVStream& stream,
                                               std::shared_ptr<const ContainerInfo> container) {
   ComPtr<StreamFormat> format = Create(*stream.codecpar, stream.time_base);
+  // Timed text is carried as plain-text subtitles; the splitter converts its
+  // packets to match (see timed_text.h).
+  if (IsTimedText(stream.codecpar->codec_id)) DescribeAsPlainText(format->m_params);
   format->m_language = MetadataValue(stream.metadata, "language");
   format->m_title = MetadataValue(stream.metadata, "title");
   format->m_disposition = stream.disposition;

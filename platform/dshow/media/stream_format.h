@@ -78,6 +78,8 @@ class StreamFormat : public RefCount, public IUnknown {
  public:
   static constexpr IID iid{0x5D0A3C70, 0x8E2B, 0x4F6A, {0xB1, 0x9C, 0x27, 0x44, 0x0E, 0x61, 0xA3, 0x15}};
 
+  // The stream as a rewrap carries it: timed text is described as the
+  // plain-text subtitles it is converted to (see timed_text.h).
   static ComPtr<StreamFormat> FromStream(const AVStream& stream,
                                          std::shared_ptr<const ContainerInfo> container);
   static ComPtr<StreamFormat> Create(const AVCodecParameters& params, AVRational timeBase);
