@@ -136,6 +136,17 @@ bool Generate(const MediaFixture& fixture, const fs::path& target) {
   return true;
 }
 
+// A copy of `whole` keeping its first `size` bytes, named `prefix` + its name.
+fs::path CutCopy(const fs::path& whole, const std::string& prefix, uintmax_t size) {
+  const fs::path path = MediaCacheDir() / (prefix + whole.filename().string());
+  if (fs::exists(path)) return path;
+  const fs::path partial = path.string() + ".partial" + std::to_string(::getpid());
+  fs::copy_file(whole, partial, fs::copy_options::overwrite_existing);
+  fs::resize_file(partial, size);
+  fs::rename(partial, path);
+  return path;
+}
+
 }  // namespace
 
 fs::path MediaCacheDir() {
@@ -178,22 +189,57 @@ fs::path RandomBytesFile() {
   return path;
 }
 
-fs::path TruncatedMp4() {
+fs::path TruncatedMp4() { return CutShort(IndexFirst(FixtureNamed("mp4")), 50); }
+
+MediaFixture IndexFirst(const MediaFixture& fixture) {
+  MediaFixture indexFirst = fixture;
+  indexFirst.name += "_index_first";
+  indexFirst.fileName = "faststart_" + fixture.fileName;
+  indexFirst.ffmpegArgs.insert(indexFirst.ffmpegArgs.end(), {"-movflags", "+faststart"});
+  return indexFirst;
+}
+
+MediaFixture VideoThenAudioMp4() {
   MediaFixture fixture = FixtureNamed("mp4");
-  fixture.fileName = "faststart.mp4";
-  fixture.ffmpegArgs.insert(fixture.ffmpegArgs.end(), {"-movflags", "+faststart"});
-  return CutShort(fixture, 50);
+  fixture.name = "mp4_video_then_audio";
+  fixture.fileName = "video_then_audio.mp4";
+  fixture.ffmpegArgs.insert(fixture.ffmpegArgs.end(),
+                            {"-movflags", "+empty_moov", "-frag_duration", "10000000"});
+  return fixture;
 }
 
 fs::path CutShort(const MediaFixture& fixture, int percent) {
   const fs::path whole = FixturePath(fixture);
-  const fs::path path = MediaCacheDir() / ("cut" + std::to_string(percent) + "_" + fixture.fileName);
+  if (whole.empty()) return {};
+  return CutCopy(whole, "cut" + std::to_string(percent) + "_", fs::file_size(whole) * percent / 100);
+}
+
+fs::path DamagedInTheMiddle(const MediaFixture& fixture) {
+  const fs::path whole = FixturePath(fixture);
+  const fs::path path = MediaCacheDir() / ("damaged_" + fixture.fileName);
   if (whole.empty() || fs::exists(path)) return whole.empty() ? fs::path() : path;
   const fs::path partial = path.string() + ".partial" + std::to_string(::getpid());
   fs::copy_file(whole, partial, fs::copy_options::overwrite_existing);
-  fs::resize_file(partial, fs::file_size(whole) * percent / 100);
+  std::mt19937 generator(20240612);
+  std::string noise(20 * 1024, '\0');
+  for (char& byte : noise) byte = static_cast<char>(generator() & 0xFF);
+  {
+    std::fstream file(partial, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(fs::file_size(whole) / 2));
+    file.write(noise.data(), static_cast<std::streamsize>(noise.size()));
+  }
   fs::rename(partial, path);
   return path;
+}
+
+fs::path CutIntoMediaData(const MediaFixture& fixture, int bytes) {
+  const fs::path whole = FixturePath(fixture);
+  if (whole.empty()) return {};
+  const ProcessResult first =
+      RunProgram("ffprobe", {"-v", "error", "-read_intervals", "%+#1", "-show_entries", "packet=pos", "-of",
+                             "csv=p=0", whole.string()});
+  const int64_t start = std::stoll(first.out.empty() ? "0" : first.out);
+  return CutCopy(whole, "cut_media" + std::to_string(bytes) + "_", start + bytes);
 }
 
 fs::path FontAttachmentMkv() {

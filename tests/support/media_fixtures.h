@@ -44,6 +44,17 @@ std::filesystem::path TruncatedMp4();
 std::filesystem::path MissingFile();
 // A copy of a good fixture keeping only its first `percent` per cent.
 std::filesystem::path CutShort(const MediaFixture& fixture, int percent);
+// A copy of a good fixture with 20 kB of random bytes over its middle.
+std::filesystem::path DamagedInTheMiddle(const MediaFixture& fixture);
+// A copy of a good fixture cut `bytes` after the start of its first packet.
+std::filesystem::path CutIntoMediaData(const MediaFixture& fixture, int bytes);
+// The same MP4 or MOV with its index (moov) before the media data, as a
+// download that stops early leaves something readable.
+MediaFixture IndexFirst(const MediaFixture& fixture);
+// An MP4 in one fragment: the clip's video, then its audio. Read in time
+// order, a cut copy has audio samples beyond its end before video samples
+// that are still inside.
+MediaFixture VideoThenAudioMp4();
 
 // What Matroska keeps outside its tracks: an MKV with a font attached, an MP3
 // with a JPEG cover picture, a MOV with a timecode track starting at

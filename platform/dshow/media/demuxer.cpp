@@ -1,9 +1,12 @@
 #include "platform/dshow/media/demuxer.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
+#include <string_view>
 
 extern "C" {
+#include <libavutil/common.h>
 #include <libavutil/dict.h>
 #include <libavutil/mem.h>
 }
@@ -11,10 +14,18 @@ extern "C" {
 #include "platform/dshow/media/avio_seek.h"
 #include "platform/dshow/media/matroska_writer.h"
 #include "platform/dshow/media/timed_text.h"
+#include "platform/dshow/media/cut_short_checks.h"
 
 namespace {
 
 constexpr int kIoBufferSize = 64 * 1024;
+// Past damage, reading gives up after this many reads in a row without a
+// packet. Each failed read skips one unreadable packet at most (the mov reader
+// skips one sample beyond a cut per read), so this is generous for samples
+// of one stream that lie beyond a cut while others are still inside.
+constexpr int kMaxFailuresInARow = 256;
+// A demuxer that finds bad data again without moving inside the file is stuck.
+constexpr int kMaxFailuresInPlace = 8;
 
 std::vector<std::pair<std::string, std::string>> MetadataPairs(const AVDictionary* metadata) {
   std::vector<std::pair<std::string, std::string>> pairs;
@@ -115,6 +126,7 @@ void KeepStartTimecode(const AVFormatContext& context,
 int Demuxer::ReadCallback(void* opaque, uint8_t* buffer, int size) {
   auto* self = static_cast<Demuxer*>(opaque);
   const int read = self->m_read(self->m_position, buffer, size);
+  if (read < 0 && self->m_readError == 0) self->m_readError = read;
   if (read < 0) return read;
   if (read == 0) return AVERROR_EOF;
   self->m_position += read;
@@ -134,6 +146,7 @@ int Demuxer::Open(ReadAt read, int64_t totalSize, std::unique_ptr<Demuxer>* out)
   demuxer->CollectStreams();
   if (demuxer->m_offered.empty()) return AVERROR_INVALIDDATA;
   demuxer->CollectContainerInfo();
+  demuxer->NoteCutShortSource();
   *out = std::move(demuxer);
   return 0;
 }
@@ -156,6 +169,7 @@ int Demuxer::OpenInput() {
 }
 
 Demuxer::~Demuxer() {
+  for (AVPacket*& held : m_held) av_packet_free(&held);
   avformat_close_input(&m_context);
   if (m_io) av_freep(&m_io->buffer);
   avio_context_free(&m_io);
@@ -211,18 +225,121 @@ int64_t Demuxer::RewrapStartUs() const {
   return earliest == AV_NOPTS_VALUE ? StartTimeUs() : earliest;
 }
 
+void Demuxer::NoteCutShortSource() {
+  m_notes.damage.endedEarly = DeclaresMoreThanPresent(FormatName(), m_read, m_size);
+  m_holdsLast.assign(m_offered.size(), false);
+  m_held.assign(m_offered.size(), nullptr);
+  m_packetsSeen.assign(m_offered.size(), 0);
+  if (!m_notes.damage.endedEarly || std::string_view(FormatName()) != "mpegts") return;
+  const int cutPid = TransportPidCutByFileEnd(m_read, m_size).value_or(-1);
+  for (int i = 0; i < StreamCount(); ++i) m_holdsLast[i] = Stream(i).id == cutPid;
+}
+
 int Demuxer::ReadPacket(AVPacket* packet, int* offeredIndex) {
+  for (;;) {
+    if (const int err = ReadWholePacket(packet, offeredIndex); err < 0) return FinishReading(err);
+    if (!HoldBackNearCut(packet, *offeredIndex)) break;
+  }
+  CompleteTimestamps(packet, *offeredIndex);
+  NoteHandedOn(*packet, *offeredIndex);
+  return 0;
+}
+
+// The next packet of an offered stream that lies whole in the file; reads
+// on past data errors. AVERROR_EOF when reading gives up, m_readError when the
+// source itself failed.
+int Demuxer::ReadWholePacket(AVPacket* packet, int* offeredIndex) {
+  FailureRun run;
   for (;;) {
     av_packet_unref(packet);
     const int err = av_read_frame(m_context, packet);
-    if (err < 0) return err == AVERROR(EIO) && avio_feof(m_io) ? AVERROR_EOF : err;
+    if (m_readError < 0) return m_readError;
+    if (err < 0) {
+      if (!ReadOnAfter(err, &run)) return AVERROR_EOF;
+      continue;
+    }
     const int index =
         packet->stream_index < static_cast<int>(m_offeredOf.size()) ? m_offeredOf[packet->stream_index] : -1;
     if (index < 0) continue;
-    CompleteTimestamps(packet, index);
+    ++m_packetsSeen[index];
+    if (CutByFileEnd(FormatName(), m_read, m_size, m_context->streams[packet->stream_index], *packet)) {
+      m_notes.damage.endedEarly = true;
+      ++m_notes.damage.packetsLeftOut;
+      if (++run.inARow >= kMaxFailuresInARow) return AVERROR_EOF;
+      continue;
+    }
     *offeredIndex = index;
     return 0;
   }
+}
+
+// Notes a failed read and says whether to go on. AVERROR_EOF is the
+// demuxer's "nothing more here", which the mov reader also says of one
+// sample beyond a cut; any other error is damage: inside the file the
+// packet is unreadable, at its end the file stops too early.
+bool Demuxer::ReadOnAfter(int error, FailureRun* run) {
+  const int64_t position = avio_tell(m_io);
+  const bool insideFile = position < m_size;
+  if (error != AVERROR_EOF) {
+    m_notes.damage.unreadableParts |= insideFile;
+    m_notes.damage.endedEarly |= !insideFile;
+    m_notes.damage.packetsLeftOut += insideFile ? 1 : 0;
+  }
+  const bool stuck = error != AVERROR_EOF && insideFile && position == run->lastPosition;
+  run->atSamePlace = stuck ? run->atSamePlace + 1 : 0;
+  run->lastPosition = position;
+  return ++run->inARow < kMaxFailuresInARow && run->atSamePlace < kMaxFailuresInPlace;
+}
+
+// True when `packet` was taken to wait; false when `packet` (perhaps the one
+// that waited) is to be handed on.
+bool Demuxer::HoldBackNearCut(AVPacket* packet, int offeredIndex) {
+  if (!m_holdsLast[offeredIndex] || !avio_feof(m_io)) return false;
+  AVPacket*& held = m_held[offeredIndex];
+  if (!held) {
+    held = av_packet_alloc();
+    if (!held) return false;
+    av_packet_move_ref(held, packet);
+    return true;
+  }
+  std::swap(*held, *packet);
+  return false;
+}
+
+int Demuxer::FinishReading(int error) {
+  if (error != AVERROR_EOF) return error;
+  for (AVPacket*& held : m_held) {
+    if (held && held->size > 0) ++m_notes.damage.packetsLeftOut;
+    av_packet_free(&held);
+  }
+  SourceDamage& damage = m_notes.damage;
+  damage.endedEarly |= IndexReachesPast(*m_context, m_size);
+  NoteSkippedIndexedPackets();
+  if (damage.endedEarly || damage.unreadableParts) damage.readableUntilUs = m_readableUntilUs;
+  return AVERROR_EOF;
+}
+
+// The AVI and mov readers skip damaged packets by themselves and say
+// nothing; where the index lists more packets inside the file than reading
+// gave, the missing ones were unreadable.
+void Demuxer::NoteSkippedIndexedPackets() {
+  for (int i = 0; i < StreamCount(); ++i) {
+    const int missing = IndexedPacketsInside(m_context->streams[m_offered[i]], m_size) - m_packetsSeen[i];
+    if (missing <= 0) continue;
+    m_notes.damage.unreadableParts = true;
+    m_notes.damage.packetsLeftOut += missing;
+  }
+}
+
+// Where the readable part ends: the end of the latest packet handed on, from
+// the file's first timestamp.
+void Demuxer::NoteHandedOn(const AVPacket& packet, int offeredIndex) {
+  const int64_t shown = packet.pts != AV_NOPTS_VALUE ? packet.pts : packet.dts;
+  if (shown == AV_NOPTS_VALUE) return;
+  // Damaged timestamps can be anything; saturate rather than overflow.
+  const int64_t end =
+      av_rescale_q(av_sat_add64(shown, packet.duration), Stream(offeredIndex).time_base, AV_TIME_BASE_Q);
+  m_readableUntilUs = std::max(m_readableUntilUs, av_sat_sub64(end, StartTimeUs()));
 }
 
 void Demuxer::CompleteTimestamps(AVPacket* packet, int offeredIndex) {

@@ -48,8 +48,15 @@ class Demuxer {
 
   // Reads the next packet in file order into `packet` (unreferenced first)
   // and sets *offeredIndex to its stream's position in the offered list.
-  // Returns 0, AVERROR_EOF at the end (a truncated file ends here too), or
-  // another negative AVERROR on a read error.
+  // Returns 0, AVERROR_EOF at the end, or the negative AVERROR of a failed
+  // read of the source itself.
+  //
+  // Damaged data does not end reading: a packet that cannot be read is
+  // skipped and reading goes on, so that a file cut short gives every whole
+  // packet it still holds. A packet the end of the file cuts through is left
+  // out, never handed on short. Reading ends when a bounded number of reads
+  // in a row give no packet, or the demuxer stops moving. What was found is
+  // in Notes().damage.
   //
   // Timestamps are completed so that every packet can be written to
   // Matroska: libavformat generates missing pts from later dts where the
@@ -66,6 +73,19 @@ class Demuxer {
   void CollectContainerInfo();
   void CompleteTimestamps(AVPacket* packet, int offeredIndex);
   int64_t FirstDts(const AVPacket& packet, int offeredIndex) const;
+  // Reading past damage, for ReadPacket.
+  struct FailureRun {
+    int inARow = 0;
+    int atSamePlace = 0;
+    int64_t lastPosition = -1;
+  };
+  int ReadWholePacket(AVPacket* packet, int* offeredIndex);
+  bool ReadOnAfter(int error, FailureRun* run);
+  bool HoldBackNearCut(AVPacket* packet, int offeredIndex);
+  int FinishReading(int error);
+  void NoteHandedOn(const AVPacket& packet, int offeredIndex);
+  void NoteCutShortSource();
+  void NoteSkippedIndexedPackets();
   static int ReadCallback(void* opaque, uint8_t* buffer, int size);
   static int64_t SeekCallback(void* opaque, int64_t offset, int whence);
 
@@ -82,4 +102,13 @@ class Demuxer {
   std::vector<NextTime> m_next;
   std::shared_ptr<const ContainerInfo> m_container;
   SourceNotes m_notes;
+  int m_readError = 0;  // the first failure of m_read: the source itself could not be read
+  // In a transport stream cut inside a transport packet, the stream that
+  // packet belongs to has its last packet cut, and nothing marks it: from the
+  // file's end on, that stream's latest packet waits here until the next one
+  // arrives, and the last one is left out.
+  std::vector<bool> m_holdsLast;  // per offered stream
+  std::vector<AVPacket*> m_held;
+  int64_t m_readableUntilUs = -1;
+  std::vector<int> m_packetsSeen;  // per offered stream: handed on or left out as cut
 };
