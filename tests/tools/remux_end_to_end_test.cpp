@@ -149,9 +149,9 @@ TEST(RemuxFails, WhenTheOutputFolderDoesNotExist) {
       << run.err;
 }
 
-// A stream Matroska has no place for is named, and the status says the
-// output is incomplete although it was written.
-TEST(RemuxWarns, WhenAStreamOfTheSourceCannotBeCarried) {
+// A stream Matroska has no place for is named, a cut copy says where it ends,
+// and the status says the output is incomplete although it was written.
+TEST(RemuxWarns, WhenAStreamIsLeftOutOrTheSourceIsCutShort) {
   const fs::path output = ScratchDir("remux_left_out") / "out.mkv";
   const ProcessResult run = Remux({TimecodeMov().string(), output.string()});
   EXPECT_EQ(run.exitCode, 3) << run.err;
@@ -160,6 +160,15 @@ TEST(RemuxWarns, WhenAStreamOfTheSourceCannotBeCarried) {
             std::string::npos)
       << run.err;
   EXPECT_TRUE(InspectMatroska(output).readCleanly);
+
+  // A copy cut short is read as far as it goes, and the user is told where.
+  const fs::path salvaged = output.parent_path() / "cut.mkv";
+  const ProcessResult cut = Remux({TruncatedMp4().string(), salvaged.string()});
+  EXPECT_EQ(cut.exitCode, 3) << cut.err;
+  EXPECT_NE(cut.err.find("The source ends early: the file looks cut off. Its readable part ends at 0:0"),
+            std::string::npos)
+      << cut.err;
+  EXPECT_TRUE(InspectMatroska(salvaged).readCleanly);
 }
 
 TEST(RemuxHelp, ExplainsItselfAndConvertsNothing) {
