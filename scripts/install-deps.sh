@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs everything Corvane needs to build, run and test on Debian 12.
+# Installs everything Corvane needs to build, run and test on Debian 12
+# (clang and its runtime libraries for the fuzz target).
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 SUDO=""
@@ -11,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev
   ffmpeg mkvtoolnix xvfb xdotool imagemagick time openbox x11-utils
   libchm-dev libchm-bin fp-utils
+  clang libclang-rt-14-dev
 )
 missing=()
 for p in "${packages[@]}"; do
