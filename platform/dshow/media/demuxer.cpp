@@ -12,9 +12,9 @@ extern "C" {
 }
 
 #include "platform/dshow/media/avio_seek.h"
+#include "platform/dshow/media/cut_short_checks.h"
 #include "platform/dshow/media/matroska_writer.h"
 #include "platform/dshow/media/timed_text.h"
-#include "platform/dshow/media/cut_short_checks.h"
 
 namespace {
 
@@ -347,7 +347,7 @@ void Demuxer::CompleteTimestamps(AVPacket* packet, int offeredIndex) {
   if (packet->dts == AV_NOPTS_VALUE)
     packet->dts = next.dts != AV_NOPTS_VALUE ? next.dts : FirstDts(*packet, offeredIndex);
   if (packet->pts == AV_NOPTS_VALUE) packet->pts = packet->dts;
-  next.dts = packet->dts + packet->duration;
+  next.dts = av_sat_add64(packet->dts, packet->duration);  // a damaged source may carry any value
 }
 
 // A stream that reorders frames decodes its first frame `video_delay` frames
@@ -360,5 +360,8 @@ int64_t Demuxer::FirstDts(const AVPacket& packet, int offeredIndex) const {
   if (frameDuration <= 0 && stream.avg_frame_rate.num > 0) {
     frameDuration = av_rescale_q(1, av_inv_q(stream.avg_frame_rate), stream.time_base);
   }
-  return packet.pts - stream.codecpar->video_delay * frameDuration;
+  int64_t delay = 0;
+  if (__builtin_mul_overflow(static_cast<int64_t>(stream.codecpar->video_delay), frameDuration, &delay))
+    return packet.pts;
+  return av_sat_sub64(packet.pts, delay);
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 extern "C" {
+#include <libavutil/common.h>
 #include <libavutil/dict.h>
 #include <libavutil/mem.h>
 }
@@ -34,7 +35,7 @@ int64_t Middle(int64_t a, int64_t b, int64_t c) {
 void KeepDecodeOrder(AVPacket* packet, int64_t* lastDts) {
   if (packet->dts == AV_NOPTS_VALUE) return;
   if (packet->pts != AV_NOPTS_VALUE && packet->pts < packet->dts) {
-    const int64_t next = *lastDts == AV_NOPTS_VALUE ? packet->pts : *lastDts + 1;
+    const int64_t next = *lastDts == AV_NOPTS_VALUE ? packet->pts : av_sat_add64(*lastDts, 1);
     packet->pts = packet->dts = Middle(packet->pts, packet->dts, next);
   }
   // Matroska takes equal decode times (AVFMT_TS_NONSTRICT), not earlier ones.
@@ -172,8 +173,9 @@ int MatroskaWriter::WritePacket(int index, AVPacket* packet) {
   packet->stream_index = index;
   const int64_t shift =
       m_storedDelays[index] - av_rescale_q(m_startTimeUs, AV_TIME_BASE_Q, m_sourceTimeBases[index]);
-  if (packet->pts != AV_NOPTS_VALUE) packet->pts += shift;
-  if (packet->dts != AV_NOPTS_VALUE) packet->dts += shift;
+  // Saturating: a damaged source can carry timestamps near the ends of the range.
+  if (packet->pts != AV_NOPTS_VALUE) packet->pts = av_sat_add64(packet->pts, shift);
+  if (packet->dts != AV_NOPTS_VALUE) packet->dts = av_sat_add64(packet->dts, shift);
   av_packet_rescale_ts(packet, m_sourceTimeBases[index], m_context->streams[index]->time_base);
   KeepDecodeOrder(packet, &m_lastDts[index]);
   const int err = m_interleave == Interleave::ByTimestamp ? av_interleaved_write_frame(m_context, packet)
