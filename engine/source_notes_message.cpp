@@ -1,23 +1,12 @@
 #include "engine/source_notes_message.h"
 
-#include <cstdio>
+#include "engine/clock_text.h"
 
 namespace {
 
-// "1:02:03.4" or "2:03.4": where the readable part of a source ends.
-std::string PlayingTime(int64_t us) {
-  const int64_t tenths = us / 100'000;
-  const int64_t seconds = tenths / 10, minutes = seconds / 60, hours = minutes / 60;
-  char text[48];
-  if (hours > 0)
-    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld.%lld", static_cast<long long>(hours),
-                  static_cast<long long>(minutes % 60), static_cast<long long>(seconds % 60),
-                  static_cast<long long>(tenths % 10));
-  else
-    std::snprintf(text, sizeof text, "%lld:%02lld.%lld", static_cast<long long>(minutes),
-                  static_cast<long long>(seconds % 60), static_cast<long long>(tenths % 10));
-  return text;
-}
+// Where the readable part of a source ends, cut (not rounded) to the tenth of
+// a second: the message must not promise more than was read.
+std::string PlayingTime(int64_t us) { return ClockText(static_cast<double>(us / 100'000) / 10.0, true); }
 
 std::string LeftOutLines(const SourceNotes& notes) {
   std::string text;

@@ -1,25 +1,13 @@
 #include "ui/progress_title.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
+
+#include "engine/clock_text.h"
 
 namespace {
 
 // The share at most claimed from byte counts, which only approximate the end.
 constexpr double kByteEstimateCeiling = 0.99;
-
-// "m:ss", or "h:mm:ss" from an hour on.
-std::string ClockText(double seconds) {
-  const auto total = static_cast<long long>(std::llround(std::max(seconds, 0.0)));
-  char text[32];
-  if (total >= 3600) {
-    std::snprintf(text, sizeof text, "%lld:%02lld:%02lld", total / 3600, total / 60 % 60, total % 60);
-  } else {
-    std::snprintf(text, sizeof text, "%lld:%02lld", total / 60, total % 60);
-  }
-  return text;
-}
 
 }  // namespace
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "engine/clock_text.h"
 #include "engine/convert_to_matroska.h"
 #include "tools/corvane-remux/conversion_run.h"
 #include "tools/corvane-remux/failure_cause.h"
@@ -43,11 +44,7 @@ std::optional<StreamKinds> ProbeStreamKinds(const std::string& path) {
 std::string WrittenDuration(const std::string& path) {
   MediaFileReader reader;
   if (!reader.Open(path).empty()) return {};
-  const int64_t us = std::max<int64_t>(reader.Media().Container()->durationUs, 0);
-  char text[32];
-  std::snprintf(text, sizeof text, "%lld:%04.1f", static_cast<long long>(us / 60'000'000),
-                static_cast<double>(us % 60'000'000) / 1e6);
-  return text;
+  return ClockText(static_cast<double>(reader.Media().Container()->durationUs) / 1e6, true);
 }
 
 // What became of the output when nothing new took its name.
