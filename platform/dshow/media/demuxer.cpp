@@ -268,6 +268,10 @@ int Demuxer::ReadWholePacket(AVPacket* packet, int* offeredIndex) {
       if (++run.inARow >= kMaxFailuresInARow) return AVERROR_EOF;
       continue;
     }
+    // libavformat keeps a packet it could only partly make sense of (a
+    // transport stream with lost pieces) and marks it; it is written as it
+    // is, but the source was damaged.
+    if (packet->flags & AV_PKT_FLAG_CORRUPT) m_notes.damage.unreadableParts = true;
     *offeredIndex = index;
     return 0;
   }
@@ -314,9 +318,21 @@ int Demuxer::FinishReading(int error) {
   }
   SourceDamage& damage = m_notes.damage;
   damage.endedEarly |= IndexReachesPast(*m_context, m_size);
+  damage.unreadableParts |= StoppedBeforeTheEnd();
   NoteSkippedIndexedPackets();
   if (damage.endedEarly || damage.unreadableParts) damage.readableUntilUs = m_readableUntilUs;
   return AVERROR_EOF;
+}
+
+// Matroska's reader gives up for good where a cluster is damaged beyond
+// repair and reports the end of the file there. Its header states the
+// playing time, so packets that end well short of it mean the rest could not
+// be read.
+bool Demuxer::StoppedBeforeTheEnd() const {
+  constexpr int64_t kSlackUs = 200'000;  // more than any frame or audio packet lasts
+  const int64_t stated = m_context->duration;
+  return std::string_view(FormatName()) == "matroska,webm" && stated != AV_NOPTS_VALUE && stated > 0 &&
+         m_readableUntilUs >= 0 && m_readableUntilUs + kSlackUs < stated;
 }
 
 // The AVI and mov readers skip damaged packets by themselves and say

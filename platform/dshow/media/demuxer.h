@@ -86,6 +86,7 @@ class Demuxer {
   void NoteHandedOn(const AVPacket& packet, int offeredIndex);
   void NoteCutShortSource();
   void NoteSkippedIndexedPackets();
+  bool StoppedBeforeTheEnd() const;
   static int ReadCallback(void* opaque, uint8_t* buffer, int size);
   static int64_t SeekCallback(void* opaque, int64_t offset, int whence);
 

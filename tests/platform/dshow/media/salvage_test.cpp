@@ -151,4 +151,16 @@ TEST(SalvageNotes, PacketsSkippedInsideAnIndexedFileAreUnreadableParts) {
   EXPECT_GT(notes.damage.readableUntilUs, 1'500'000);  // reading went on past the damage
 }
 
+// Damage the readers get past (or stop at) without an error still counts:
+// a transport stream's packets come marked, a Matroska file ends short of
+// the playing time its header states.
+TEST(SalvageNotes, DamageTheReaderGetsPastOrStopsAtIsNoted) {
+  for (const char* name : {"ts", "mkv_subs_chapters"}) {
+    SourceNotes notes;
+    EXPECT_EQ(ReadToTheEnd(DamagedInTheMiddle(FixtureNamed(name)), &notes), AVERROR_EOF) << name;
+    EXPECT_TRUE(notes.damage.unreadableParts) << name;
+    EXPECT_GT(notes.damage.readableUntilUs, 0) << name;
+  }
+}
+
 }  // namespace
