@@ -1,8 +1,10 @@
 #include "platform/dshow/media/cut_short_checks.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -149,6 +151,41 @@ bool AviChunkLongerThan(const ReadBytesAt& read, const AVPacket& packet) {
   return chunkId && LittleEndian32(header.data() + 4) > static_cast<uint32_t>(packet.size);
 }
 
+// MPEG program streams are packs (00 00 01 BA) of PES packets that state
+// their own lengths. From the last pack start in the file's tail the chain
+// of lengths is followed: ending past the file's end means the file was cut
+// inside a packet; ending exactly at it (or at the end code) means it was not.
+// Anything that does not parse says nothing.
+bool ProgramStreamRunsPast(const ReadBytesAt& read, int64_t fileSize) {
+  constexpr int kTail = 256 * 1024;
+  const int64_t tailStart = std::max<int64_t>(0, fileSize - kTail);
+  std::vector<uint8_t> tail(static_cast<std::size_t>(fileSize - tailStart));
+  if (!ReadExactly(read, tailStart, tail.data(), static_cast<int>(tail.size()))) return false;
+  const auto size = static_cast<int64_t>(tail.size());
+  int64_t at = -1;
+  for (int64_t i = size - 4; i >= 0 && at < 0; --i) {
+    if (tail[i] == 0 && tail[i + 1] == 0 && tail[i + 2] == 1 && tail[i + 3] == 0xBA) at = i;
+  }
+  if (at < 0) return false;
+  while (at < size) {
+    if (at + 4 > size) return true;  // a start code cut in two
+    if (tail[at] != 0 || tail[at + 1] != 0 || tail[at + 2] != 1) return false;
+    const uint8_t code = tail[at + 3];
+    if (code == 0xB9) return false;  // the end code
+    if (code == 0xBA) {
+      if (at + 14 > size) return true;
+      const bool mpeg2 = (tail[at + 4] & 0xC0) == 0x40;
+      at += mpeg2 ? 14 + (tail[at + 13] & 0x07) : 12;
+    } else if (code >= 0xBB) {
+      if (at + 6 > size) return true;
+      at += 6 + ((tail[at + 4] << 8) | tail[at + 5]);
+    } else {
+      return false;
+    }
+  }
+  return at > size;
+}
+
 }  // namespace
 
 bool DeclaresMoreThanPresent(std::string_view formatName, const ReadBytesAt& read, int64_t fileSize) {
@@ -157,6 +194,7 @@ bool DeclaresMoreThanPresent(std::string_view formatName, const ReadBytesAt& rea
   if (formatName == "avi") return ChunkRunsPast(read, fileSize, RiffChunkLength);
   if (formatName == "matroska,webm") return MatroskaSegmentRunsPast(read, fileSize);
   if (formatName == "mpegts") return TransportPidCutByFileEnd(read, fileSize).has_value();
+  if (formatName == "mpeg") return ProgramStreamRunsPast(read, fileSize);
   return false;
 }
 

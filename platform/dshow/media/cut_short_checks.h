@@ -14,7 +14,8 @@ extern "C" {
 using ReadBytesAt = std::function<int(int64_t position, uint8_t* buffer, int size)>;
 
 // The container says how long it is (RIFF and ISO box sizes, the Matroska
-// segment size, whole MPEG-TS packets) and the file is shorter. `formatName`
+// segment size, whole MPEG-TS packets, MPEG program stream packet lengths)
+// and the file is shorter. `formatName`
 // is libavformat's demuxer name; formats that declare no length say false.
 bool DeclaresMoreThanPresent(std::string_view formatName, const ReadBytesAt& read, int64_t fileSize);
 

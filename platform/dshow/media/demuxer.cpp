@@ -230,7 +230,12 @@ void Demuxer::NoteCutShortSource() {
   m_holdsLast.assign(m_offered.size(), false);
   m_held.assign(m_offered.size(), nullptr);
   m_packetsSeen.assign(m_offered.size(), 0);
-  if (!m_notes.damage.endedEarly || std::string_view(FormatName()) != "mpegts") return;
+  if (!m_notes.damage.endedEarly) return;
+  // A program stream's frames are cut out of its packets by parsers, which
+  // hand on the last, cut frame of every stream at the end: each stream's
+  // last frame is left out.
+  if (std::string_view(FormatName()) == "mpeg") m_holdsLast.assign(m_offered.size(), true);
+  if (std::string_view(FormatName()) != "mpegts") return;
   const int cutPid = TransportPidCutByFileEnd(m_read, m_size).value_or(-1);
   for (int i = 0; i < StreamCount(); ++i) m_holdsLast[i] = Stream(i).id == cutPid;
 }

@@ -105,6 +105,23 @@ INSTANTIATE_TEST_SUITE_P(Formats, SalvageTest,
                                            FixtureNamed("avi"), FixtureNamed("ts")),
                          [](const auto& info) { return info.param.name; });
 
+// A program stream states its packets' lengths but nothing of its frames:
+// cut inside a packet, each stream's last (cut) frame is left out.
+TEST_F(SalvageTest, ProgramStreamCutInsideAPacketEndsWithWholeFrames) {
+  const fs::path intact = FixturePath(FixtureNamed("mpeg_ps"));
+  ASSERT_FALSE(intact.empty());
+  const fs::path dir = ScratchDir("salvage_mpeg_ps");
+  const fs::path cut = dir / "cut.mpg";
+  fs::copy_file(intact, cut, fs::copy_options::overwrite_existing);
+  fs::resize_file(cut, fs::file_size(intact) * 6 / 10 + 1000);  // packs are 2048 bytes
+  ConvertWithCorvane(intact, dir / "intact.mkv");
+  const Conversion corvane = ConvertWithCorvane(cut, dir / "cut.mkv");
+  EXPECT_TRUE(corvane.notes.damage.endedEarly);
+  const Tally ours = TallyAgainst(dir / "cut.mkv", dir / "intact.mkv");
+  EXPECT_EQ(ours.other, 0) << "packets written cut";
+  EXPECT_GT(ours.whole.size(), 1u);
+}
+
 // Reads every packet of `path`, with reads from `failFrom` on failing as a
 // broken disk would; ReadPacket's last word and the notes.
 int ReadToTheEnd(const fs::path& path, SourceNotes* notes, int64_t failFrom = INT64_MAX) {
