@@ -13,6 +13,7 @@ packages=(
   ffmpeg mkvtoolnix xvfb xdotool imagemagick time openbox x11-utils
   libchm-dev libchm-bin fp-utils
   clang libclang-rt-14-dev
+  libjemalloc-dev
 )
 missing=()
 for p in "${packages[@]}"; do

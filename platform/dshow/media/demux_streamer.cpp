@@ -88,73 +88,103 @@ LONGLONG DemuxStreamer::Duration() const {
 
 HRESULT DemuxStreamer::Start() {
   if (!m_demuxer) return VFW_E_NOT_CONNECTED;
-  if (m_thread.joinable()) return S_OK;
+  if (m_reader.joinable()) return S_OK;
   m_stopRequested = false;
   m_position = 0;
-  m_thread = std::thread([this] { Stream(); });
+  m_readFailure = S_OK;
+  m_queue.Reset();
+  m_reader = std::thread([this] { Read(); });
+  m_deliverer = std::thread([this] { DeliverQueued(); });
   return S_OK;
 }
 
 void DemuxStreamer::Stop() {
-  if (!m_thread.joinable()) return;
+  if (!m_reader.joinable()) return;
   m_stopRequested = true;
+  m_queue.Close();
   for (auto& pin : m_pins) {
     if (pin->IsConnected()) pin->DeliverBeginFlush();
   }
-  m_thread.join();
+  m_reader.join();
+  m_deliverer.join();
   for (auto& pin : m_pins) {
     if (pin->IsConnected()) pin->DeliverEndFlush();
   }
 }
 
-// Streaming thread.
-void DemuxStreamer::Stream() {
+// Reading thread: reads and wraps packets in file order and queues them in
+// batches. A failure is kept for the delivering thread, which reports it
+// once everything read before it has gone out.
+void DemuxStreamer::Read() {
   AVPacket* packet = av_packet_alloc();
-  HRESULT hr = S_OK;
-  while (hr == S_OK && !m_stopRequested) hr = DeliverNext(packet);
+  SampleBatchQueue::Batch batch;
+  batch.reserve(SampleBatchQueue::kBatchSamples);
+  std::size_t bytes = 0;
+  HRESULT hr = packet ? S_OK : E_OUTOFMEMORY;
+  bool open = true;
+  while (hr == S_OK && open && !m_stopRequested) {
+    hr = ReadNext(packet, &batch, &bytes);
+    if (batch.size() >= SampleBatchQueue::kBatchSamples || bytes >= SampleBatchQueue::kBatchBytes) {
+      open = m_queue.Push(&batch, bytes);
+      bytes = 0;
+    }
+  }
   av_packet_free(&packet);
-  // A stop request ends the run without end of stream; a refusal downstream
-  // still lets the other streams finish.
-  if (!m_stopRequested) DeliverEndOfStreamEverywhere();
+  if (open && !batch.empty()) m_queue.Push(&batch, bytes);
+  m_readFailure = FAILED(hr) ? hr : S_OK;
+  m_queue.Finish();
 }
 
-// Streaming thread. A read error is reported here, where it happens; a
-// refusal downstream was reported by whoever refused.
-HRESULT DemuxStreamer::DeliverNext(AVPacket* packet) {
+// Delivering thread. A stop request ends the run without end of stream; a
+// refusal downstream (reported by whoever refused) stops the reading, and
+// still lets the other streams finish.
+void DemuxStreamer::DeliverQueued() {
+  SampleBatchQueue::Batch batch;
+  bool refused = false;
+  while (!refused && m_queue.Pop(&batch)) {
+    for (const SampleBatchQueue::Item& item : batch) {
+      if (FAILED(m_pins[item.pin]->Deliver(item.sample.Get()))) {
+        refused = true;
+        break;
+      }
+      REFERENCE_TIME start = 0, stop = 0;
+      if (SUCCEEDED(item.sample->GetTime(&start, &stop))) m_position = start;
+    }
+  }
+  batch.clear();
+  if (refused) m_queue.Close();
+  if (m_stopRequested) return;
+  if (!refused && FAILED(m_readFailure)) m_filter->NotifyEvent(EC_ERRORABORT, m_readFailure, 0);
+  DeliverEndOfStreamEverywhere();
+}
+
+// Reading thread: adds the next packet, wrapped, to `batch`. S_OK to go on;
+// S_FALSE at the end; a failure when reading must end.
+HRESULT DemuxStreamer::ReadNext(AVPacket* packet, SampleBatchQueue::Batch* batch, std::size_t* bytes) {
   int index = 0;
   const int err = m_demuxer->ReadPacket(packet, &index);
   if (err == AVERROR_EOF) return S_FALSE;
-  if (err < 0) {
-    m_filter->NotifyEvent(EC_ERRORABORT, HResultFromAvError(err), 0);
-    return HResultFromAvError(err);
-  }
-  DemuxOutputPin* pin = m_pins[index].get();
-  if (!pin->IsConnected()) return S_OK;
+  if (err < 0) return HResultFromAvError(err);
+  if (!m_pins[index]->IsConnected()) return S_OK;
   if (const HRESULT carried = CarriedPayload(packet, index); carried != S_OK)
     return SUCCEEDED(carried) ? S_OK : carried;
   ComPtr<IMediaSample> sample = MakeSample(packet, index);
-  if (!sample) {
-    m_filter->NotifyEvent(EC_ERRORABORT, E_OUTOFMEMORY, 0);
-    return E_OUTOFMEMORY;
-  }
-  const HRESULT hr = pin->Deliver(sample.Get());
-  if (FAILED(hr)) return hr;
-  REFERENCE_TIME start = 0, stop = 0;
-  if (SUCCEEDED(sample->GetTime(&start, &stop))) m_position = start;
+  if (!sample) return E_OUTOFMEMORY;
+  *bytes += static_cast<std::size_t>(sample->GetActualDataLength());
+  batch->push_back({index, std::move(sample)});
   return S_OK;
 }
 
-// Streaming thread. Every payload is handed on as read except timed text,
+// Reading thread. Every payload is handed on as read except timed text,
 // which is converted to the plain text its pin's format announces; an empty
 // cue, a gap between subtitles, is left out.
 HRESULT DemuxStreamer::CarriedPayload(AVPacket* packet, int index) {
   if (!IsTimedText(m_demuxer->Stream(index).codecpar->codec_id)) return S_OK;
   const int kept = ReplaceWithPlainText(packet);
-  if (kept < 0) m_filter->NotifyEvent(EC_ERRORABORT, HResultFromAvError(kept), 0);
   return kept > 0 ? S_OK : kept == 0 ? S_FALSE : HResultFromAvError(kept);
 }
 
-// Streaming thread. The sample takes over the packet's payload, so the bytes
+// Reading thread. The sample takes over the packet's payload, so the bytes
 // are never copied; the reference times count from the file's first timestamp.
 ComPtr<IMediaSample> DemuxStreamer::MakeSample(AVPacket* packet, int index) const {
   const AVRational timeBase = m_demuxer->Stream(index).time_base;

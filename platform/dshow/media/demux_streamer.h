@@ -1,8 +1,9 @@
 // The streaming half of a splitter, shared by the Corvane Splitter (which
 // reads through its input pin) and the Corvane Stream Source (which reads its
-// file itself): one output pin per stream and ONE thread that reads packets
-// in file order and delivers each synchronously on that thread, the payload
-// wrapped, never copied.
+// file itself): one output pin per stream and two threads. One reads packets
+// in file order and wraps each in a sample, the payload never copied; the
+// other delivers them, in the same order, downstream. Reading and demuxing
+// thus run beside the multiplexing and writing on a machine's second core.
 #pragma once
 
 #include <atomic>
@@ -12,6 +13,7 @@
 
 #include "platform/dshow/core/base_filter.h"
 #include "platform/dshow/media/demuxer.h"
+#include "platform/dshow/media/sample_batch_queue.h"
 
 // Offers one stream's compressed media type and nothing else.
 class DemuxOutputPin : public BaseOutputPin {
@@ -44,10 +46,10 @@ class DemuxStreamer {
   // Application thread, while no streaming thread runs.
   SourceNotes Notes() const { return m_demuxer ? m_demuxer->Notes() : SourceNotes{}; }
 
-  // Application thread: starts the streaming thread (Pause from Stopped).
+  // Application thread: starts the streaming threads (Pause from Stopped).
   HRESULT Start();
-  // Application thread: asks the thread to stop, flushes downstream so that a
-  // blocked Deliver returns, joins the thread, ends the flush.
+  // Application thread: asks the threads to stop, flushes downstream so that
+  // a blocked Deliver returns, joins the threads, ends the flush.
   void Stop();
 
   // 100-ns units, for progress.
@@ -55,9 +57,9 @@ class DemuxStreamer {
   LONGLONG CurrentPosition() const { return m_position.load(); }
 
  private:
-  void Stream();
-  // S_OK to go on; S_FALSE at the end; a failure when streaming must end.
-  HRESULT DeliverNext(AVPacket* packet);
+  void Read();
+  void DeliverQueued();
+  HRESULT ReadNext(AVPacket* packet, SampleBatchQueue::Batch* batch, std::size_t* bytes);
   // S_OK when the packet is to be delivered, S_FALSE when it is left out.
   HRESULT CarriedPayload(AVPacket* packet, int index);
   ComPtr<IMediaSample> MakeSample(AVPacket* packet, int index) const;
@@ -67,7 +69,11 @@ class DemuxStreamer {
   std::unique_ptr<Demuxer> m_demuxer;
   std::vector<std::unique_ptr<DemuxOutputPin>> m_pins;
   std::vector<std::unique_ptr<DemuxOutputPin>> m_retired;
-  std::thread m_thread;
+  SampleBatchQueue m_queue;
+  std::thread m_reader;
+  std::thread m_deliverer;
+  // Written by the reading thread before it finishes the queue.
+  HRESULT m_readFailure = S_OK;
   std::atomic<bool> m_stopRequested{false};
   std::atomic<LONGLONG> m_position{0};
 };

@@ -19,6 +19,7 @@ extern "C" {
 namespace {
 
 constexpr int kIoBufferSize = 64 * 1024;
+constexpr unsigned kMaxIndexBytes = 64 * 1024;
 // Past damage, reading gives up after this many reads in a row without a
 // packet. Each failed read skips one unreadable packet at most (the mov reader
 // skips one sample beyond a cut per read), so this is generous for samples
@@ -162,9 +163,17 @@ int Demuxer::OpenInput() {
   m_context = avformat_alloc_context();
   if (!m_context) return AVERROR(ENOMEM);
   m_context->pb = m_io;
-  m_context->flags |= AVFMT_FLAG_CUSTOM_IO | AVFMT_FLAG_GENPTS;
+  m_context->flags |= AVFMT_FLAG_CUSTOM_IO;
+  // The seeking index some readers build as they go is never used by a
+  // front-to-back rewrap; kept small, it costs no memory that grows with
+  // the file's length.
+  m_context->max_index_size = kMaxIndexBytes;
   // On failure avformat_open_input frees the context it was given.
   if (const int err = avformat_open_input(&m_context, nullptr, nullptr, nullptr); err < 0) return err;
+  // Filling in missing presentation times makes libavformat queue every
+  // packet once more; MP4 and Matroska never leave them out.
+  const std::string_view format = FormatName();
+  if (format != "mov,mp4,m4a,3gp,3g2,mj2" && format != "matroska,webm") m_context->flags |= AVFMT_FLAG_GENPTS;
   return avformat_find_stream_info(m_context, nullptr);
 }
 

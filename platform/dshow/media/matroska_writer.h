@@ -66,7 +66,7 @@ class MatroskaWriter {
 
   // The muxer's CRC-32 elements are off: mkvmerge writes none by default and
   // computing them made a plain rewrap about 1.8 times slower.
-  static constexpr const char* kMuxerOptions = "write_crc32=0";
+  static constexpr const char* kMuxerOptions = "write_crc32=0:cluster_size_limit=2097152";
 
  private:
   void AddChapter(const ContainerInfo::Chapter& source);
