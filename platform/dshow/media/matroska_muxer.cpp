@@ -1,5 +1,7 @@
 #include "platform/dshow/media/matroska_muxer.h"
 
+#include <algorithm>
+
 #include "platform/dshow/core/media_sample.h"
 #include "platform/dshow/media/packet_sample.h"
 #include "platform/dshow/media/system_errors.h"
@@ -220,16 +222,22 @@ HRESULT MatroskaMuxer::FinishFile() {
 }
 
 // Muxer thread (inside the writer). The bytes are only valid during the call,
-// so the sample gets its own copy of this block of the file, in a buffer
-// that comes back to the pool once the writer has let go of it.
+// so each block of the file gets its own copy, in a buffer that comes back
+// to the pool once the writer has let go of it; a whole cluster comes in one
+// call and goes out in pool-sized blocks.
 int MatroskaMuxer::WriteToOutput(int64_t position, const uint8_t* data, int size) {
-  ComPtr<MediaSample> sample = m_outputBuffers->CopyIntoSample(data, size);
-  REFERENCE_TIME start = position, stop = position + size;
-  sample->SetTime(&start, &stop);
-  const HRESULT hr = m_output.Deliver(sample.Get());
-  if (hr == S_OK) return 0;
-  m_downstreamRefused = true;
-  return AVERROR(EIO);
+  constexpr int kBlock = MatroskaWriter::kBlockBytes;
+  for (int done = 0; done < size; done += kBlock) {
+    const int length = std::min(kBlock, size - done);
+    ComPtr<MediaSample> sample = m_outputBuffers->CopyIntoSample(data + done, length);
+    REFERENCE_TIME start = position + done, stop = start + length;
+    sample->SetTime(&start, &stop);
+    if (m_output.Deliver(sample.Get()) != S_OK) {
+      m_downstreamRefused = true;
+      return AVERROR(EIO);
+    }
+  }
+  return 0;
 }
 
 // Reports a muxer failure once; a refusal downstream was reported there.

@@ -52,7 +52,12 @@ MatroskaWriter::MatroskaWriter(WriteAt write) : m_write(std::move(write)) {
   avformat_alloc_output_context2(&m_context, nullptr, "matroska", nullptr);
   auto* buffer = static_cast<uint8_t*>(av_malloc(kBlockBytes));
   m_io = avio_alloc_context(buffer, kBlockBytes, 1, this, nullptr, &WriteCallback, &SeekCallback);
-  if (m_io) m_io->seekable = AVIO_SEEKABLE_NORMAL;
+  if (m_io) {
+    m_io->seekable = AVIO_SEEKABLE_NORMAL;
+    // A finished cluster goes to the callback straight from the muxer's own
+    // buffer instead of through this context's buffer, one copy fewer.
+    m_io->direct = 1;
+  }
   if (m_context) {
     m_context->pb = m_io;
     m_context->flags |= AVFMT_FLAG_CUSTOM_IO;
