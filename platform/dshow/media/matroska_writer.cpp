@@ -52,12 +52,7 @@ MatroskaWriter::MatroskaWriter(WriteAt write) : m_write(std::move(write)) {
   avformat_alloc_output_context2(&m_context, nullptr, "matroska", nullptr);
   auto* buffer = static_cast<uint8_t*>(av_malloc(kBlockBytes));
   m_io = avio_alloc_context(buffer, kBlockBytes, 1, this, nullptr, &WriteCallback, &SeekCallback);
-  if (m_io) {
-    m_io->seekable = AVIO_SEEKABLE_NORMAL;
-    // A finished cluster goes to the callback straight from the muxer's own
-    // buffer instead of through this context's buffer, one copy fewer.
-    m_io->direct = 1;
-  }
+  if (m_io) m_io->seekable = AVIO_SEEKABLE_NORMAL;
   if (m_context) {
     m_context->pb = m_io;
     m_context->flags |= AVFMT_FLAG_CUSTOM_IO;
@@ -163,6 +158,11 @@ int MatroskaWriter::WriteHeader() {
   av_dict_free(&options);
   if (err < 0) return err;
   m_headerWritten = true;
+  // From here on a finished cluster goes to the callback straight from the
+  // muxer's own buffer instead of through this context's buffer, one copy
+  // fewer. The header itself stays buffered, so that nothing reaches the
+  // output before the first packet does.
+  m_io->direct = 1;
   return 0;
 }
 

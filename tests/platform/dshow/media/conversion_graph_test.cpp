@@ -1,6 +1,9 @@
 // The conversion graph on real files: File Source (or the self-splitting
 // source) → splitter → Matroska muxer → File writer, run with no clock,
-// writes a Matroska file that keeps every packet.
+// writes a Matroska file that keeps every packet, and replaces whatever a
+// file of that name held before.
+#include <fstream>
+
 #include "tests/platform/dshow/media/graph_harness.h"
 #include "tests/support/rewrap_checks.h"
 #include "tests/support/media_fixtures.h"
@@ -17,6 +20,9 @@ TEST_P(ConversionGraphTest, WritesAFaithfulMatroskaFile) {
   const fs::path source = FixturePath(fixture);
   ASSERT_FALSE(source.empty());
   const fs::path output = ScratchDir("conversion_" + fixture.name) / "out.mkv";
+  constexpr std::uintmax_t kOldSize = 64 << 20;
+  { std::ofstream(output) << "an older, longer file"; }
+  fs::resize_file(output, kOldSize);
   ConversionGraph built;
   ASSERT_EQ(BuildConversion(source, output, &built), S_OK);
   EXPECT_EQ(built.connectedStreams, fixture.videoStreams + fixture.audioStreams + fixture.subtitleStreams);
@@ -24,6 +30,7 @@ TEST_P(ConversionGraphTest, WritesAFaithfulMatroskaFile) {
   ASSERT_EQ(outcome.runResult, S_OK);
   ASSERT_EQ(outcome.eventCode, EC_COMPLETE) << std::hex << outcome.eventParam;
   EXPECT_EQ(outcome.stopResult, S_OK);
+  EXPECT_LT(fs::file_size(output), kOldSize);
   ExpectFaithfulRewrap(fixture, source, output);
 }
 
