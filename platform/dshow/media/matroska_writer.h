@@ -66,9 +66,9 @@ class MatroskaWriter {
 
   // The muxer's CRC-32 elements are off: mkvmerge writes none by default and
   // computing them made a plain rewrap about 1.8 times slower. A cluster is
-  // built in memory before it is written, so its size is held to 2 MiB: a
+  // built in memory before it is written, so its size is held to 1 MiB: a
   // high-bitrate video's 5-second clusters would cost 8 MiB or more.
-  static constexpr const char* kMuxerOptions = "write_crc32=0:cluster_size_limit=2097152";
+  static constexpr const char* kMuxerOptions = "write_crc32=0:cluster_size_limit=1048576";
 
  private:
   void AddChapter(const ContainerInfo::Chapter& source);

@@ -26,7 +26,7 @@ class SampleBatchQueue {
   static constexpr std::size_t kBatchSamples = 64;
   static constexpr std::size_t kBatchBytes = 128 * 1024;
   // Reading waits while this much is queued (one batch always fits).
-  static constexpr std::size_t kMaxQueuedBytes = 1024 * 1024;
+  static constexpr std::size_t kMaxQueuedBytes = 512 * 1024;
 
   // Any thread, while neither side runs: an empty, open queue.
   void Reset();
