@@ -1,7 +1,7 @@
 // Carries samples from a splitter's reading thread to its delivering thread.
 // Samples travel in batches: a hand-over through a lock costs about as much
 // as a small packet's whole trip through the graph, so the threads meet once
-// per few dozen packets, not once per packet. The queue is bounded by bytes,
+// per few hundred packets, not once per packet. The queue is bounded by bytes,
 // so reading ahead costs a fixed, small amount of memory whatever the file.
 #pragma once
 
@@ -23,7 +23,7 @@ class SampleBatchQueue {
   using Batch = std::vector<Item>;
 
   // A batch is handed over once it holds this many samples or bytes.
-  static constexpr std::size_t kBatchSamples = 64;
+  static constexpr std::size_t kBatchSamples = 256;
   static constexpr std::size_t kBatchBytes = 128 * 1024;
   // Reading waits while this much is queued (one batch always fits).
   static constexpr std::size_t kMaxQueuedBytes = 512 * 1024;
