@@ -64,6 +64,9 @@ if(CORVANE_DPKG_SHLIBDEPS)
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
       "libqt6widgets6, libqt6gui6, libqt6core6, libavformat59, libavcodec59, libavutil57, libchm1")
+  if(CORVANE_JEMALLOC AND NOT CORVANE_SANITIZE AND NOT CORVANE_FUZZ)
+    string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libjemalloc2")
+  endif()
 endif()
 # Opening web pages goes through the desktop's default browser.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
