@@ -37,6 +37,9 @@ class ConversionThread {
  public:
   ConversionThread(std::string sourcePath, std::string writtenPath)
       : m_sourcePath(std::move(sourcePath)), m_writtenPath(std::move(writtenPath)) {
+    // The conversion thread and the streaming threads it starts leave the
+    // stop signals to the main thread.
+    const StopSignalsBlockedForNewThreads blocked;
     m_thread = std::thread([this] { Convert(); });
   }
   ~ConversionThread() { m_thread.join(); }

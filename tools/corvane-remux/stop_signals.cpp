@@ -1,5 +1,6 @@
 #include "tools/corvane-remux/stop_signals.h"
 
+#include <pthread.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -41,6 +42,18 @@ void InstallStopSignals() {
   action.sa_flags = SA_RESTART;
   sigaction(SIGINT, &action, nullptr);
   sigaction(SIGTERM, &action, nullptr);
+}
+
+StopSignalsBlockedForNewThreads::StopSignalsBlockedForNewThreads() {
+  sigset_t stops;
+  sigemptyset(&stops);
+  sigaddset(&stops, SIGINT);
+  sigaddset(&stops, SIGTERM);
+  pthread_sigmask(SIG_BLOCK, &stops, &m_previous);
+}
+
+StopSignalsBlockedForNewThreads::~StopSignalsBlockedForNewThreads() {
+  pthread_sigmask(SIG_SETMASK, &m_previous, nullptr);
 }
 
 int RequestedStopSignal() { return g_stopSignal.load(); }

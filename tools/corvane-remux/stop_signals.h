@@ -4,8 +4,25 @@
 // that nothing torn is left behind.
 #pragma once
 
+#include <csignal>
+
 // Installs the handlers for SIGINT and SIGTERM.
 void InstallStopSignals();
+
+// While one lives, threads started on this thread (and the threads they
+// start) never take SIGINT or SIGTERM. The signals then all reach the main
+// thread, one at a time, so the first one sent is the one that counts: two
+// threads handling two signals at once could see them the other way round.
+class StopSignalsBlockedForNewThreads {
+ public:
+  StopSignalsBlockedForNewThreads();
+  ~StopSignalsBlockedForNewThreads();
+  StopSignalsBlockedForNewThreads(const StopSignalsBlockedForNewThreads&) = delete;
+  StopSignalsBlockedForNewThreads& operator=(const StopSignalsBlockedForNewThreads&) = delete;
+
+ private:
+  sigset_t m_previous;
+};
 
 // The signal that asked for a stop, or 0.
 int RequestedStopSignal();
