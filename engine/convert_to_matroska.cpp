@@ -1,13 +1,13 @@
 #include "engine/convert_to_matroska.h"
 
-#include <cstdio>
 #include <optional>
 
+#include "engine/conversion_reports.h"
 #include "engine/filter_graph_helpers.h"
 #include "engine/pin_lookup.h"
+#include "engine/progress_meter.h"
 #include "engine/report_message.h"
 #include "engine/run_outcome.h"
-#include "engine/source_notes_message.h"
 #include "engine/wide_path.h"
 #include "platform/com/com_ptr.h"
 #include "platform/dshow/core/dshow.h"
@@ -23,7 +23,7 @@ using Ending = std::optional<HRESULT>;
 constexpr Ending kGoOn = std::nullopt;
 
 Ending Failed(const char* format, HRESULT hr) {
-  ReportMessage(format, HexCode(hr));
+  ReportFailure(hr, format, HexCode(hr));
   return hr;
 }
 
@@ -31,7 +31,7 @@ Ending Failed(const char* format, HRESULT hr) {
 // is S_FALSE when the enumeration simply ran out; the conversion still failed,
 // so it must not return a success code to its caller.
 Ending FailedPinSearch(const char* format, HRESULT hr) {
-  ReportMessage(format, HexCode(hr));
+  ReportFailure(hr, format, HexCode(hr));
   return FAILED(hr) ? hr : VFW_E_NOT_FOUND;
 }
 
@@ -40,16 +40,13 @@ HRESULT Query(const ComPtr<Source>& source, ComPtr<Interface>& target) {
   return source->QueryInterface(Interface::iid, reinterpret_cast<void**>(target.ReleaseAndGetAddressOf()));
 }
 
-void PrintDiagnostic(const char* line) {
-  std::fputs(line, stdout);
-  std::fflush(stdout);
-}
-
 // Everything one conversion holds. Members are released bottom-up when it
 // ends: the video window control first and the graph last, whose release
 // destroys the graph and every filter nothing else holds.
 class Conversion {
  public:
+  explicit Conversion(ConversionListener& listener) : m_listener(listener) {}
+
   Ending WidenOutputPath(const char* outputPath) { return Widen(outputPath, m_outputPath); }
 
   Ending CreateGraph() {
@@ -63,7 +60,7 @@ class Conversion {
     if (Ending ending = Widen(sourcePath, m_sourcePath)) return ending;
     const HRESULT hr = m_graph->RenderFile(m_sourcePath.text, nullptr);
     if (FAILED(hr)) {
-      ReportMessage("Failed to render source file %s!  hr=0x%x\n", sourcePath, HexCode(hr));
+      ReportFailure(hr, "Failed to render source file %s!  hr=0x%x\n", sourcePath, HexCode(hr));
       return hr;
     }
     return kGoOn;
@@ -74,7 +71,7 @@ class Conversion {
   Ending ChooseStreamFilter() {
     m_sourceFilter = ComPtr<IBaseFilter>::Attach(FindSourceFilter(m_graph.Get()));
     if (!m_sourceFilter) {
-      PrintDiagnostic("Failed to CountFilterPins!\n");
+      ReportDiagnostic("Failed to CountFilterPins!\n");
       return S_FALSE;
     }
     ULONG inputPins = 0;
@@ -92,7 +89,7 @@ class Conversion {
   Ending CreateMux() {
     const HRESULT hr = CreateFilter(CLSID_MatroskaMuxer, m_mux.ReleaseAndGetAddressOf());
     if (FAILED(hr)) {
-      ReportMessage("Please install MKV codec!  hr=0x%x\n", HexCode(hr));
+      ReportFailure(hr, "Please install MKV codec!  hr=0x%x\n", HexCode(hr));
       ShellExecuteA(nullptr, "open", kMatroskaSupportPageUrl, nullptr, nullptr, SW_SHOWNORMAL);
       return hr;
     }
@@ -121,7 +118,7 @@ class Conversion {
   // Optional: a multiplexer without the control interleaves as it likes.
   void RequestFullInterleaving() {
     if (FAILED(Query(m_mux, m_interleaving))) return;
-    PrintDiagnostic("Setting interleaving mode to INTERLEAVE_FULL\r\n");
+    ReportDiagnostic("Setting interleaving mode to INTERLEAVE_FULL\r\n");
     m_interleaving->put_Mode(INTERLEAVE_FULL);
   }
 
@@ -162,19 +159,30 @@ class Conversion {
     if (FAILED(hr)) return Failed("Failed to QI for IMediaControl!  hr=0x%x\n", hr);
     hr = m_mediaControl->Run();
     if (FAILED(hr)) {
-      ReportMessage("Failed to run the graph!  hr=0x%x\nCopy aborted.\n\n", HexCode(hr));
-      ReportMessage(
-          "Please check that you have selected the correct profile for copying.\n"
-          "Note that if your source ASF file is audio-only, then selecting a\n"
-          "video profile will cause a failure when running the graph.\n\n");
+      ReportFailure(hr, "Failed to run the graph!  hr=0x%x\nCopy aborted.\n\n", HexCode(hr));
+      ReportFailure(S_OK, "%s",
+                    "Please check that you have selected the correct profile for copying.\n"
+                    "Note that if your source ASF file is audio-only, then selecting a\n"
+                    "video profile will cause a failure when running the graph.\n\n");
       return hr;
     }
     return kGoOn;
   }
 
-  HRESULT WaitAndStop() {
-    WaitForGraphCompletion(m_graph.Get());
+  HRESULT WaitAndStop(const char* sourcePath, const char* outputPath) {
+    const ProgressMeter meter(sourcePath, outputPath);
+    bool stopRequested = false;
+    WaitForGraphCompletion(m_graph.Get(), [&](IGraphBuilder* graph) {
+      m_listener.OnProgress(meter.Read(graph));
+      // The graph is stopped here, between the waits, so that the
+      // multiplexer closes the file as a valid one.
+      if (!stopRequested && m_listener.StopRequested()) {
+        stopRequested = true;
+        m_mediaControl->Stop();
+      }
+    });
     const HRESULT stopped = m_mediaControl->Stop();
+    if (stopRequested) return kConversionStopped;
     // Stop succeeds however the run ended, so its result alone cannot tell a
     // finished file from a broken one. A run that ended on an error event (a
     // read error, a full disk, a stream the multiplexer failed on) left an
@@ -193,8 +201,9 @@ class Conversion {
   }
 
   // A finished file that lacks streams of the source, or that a damaged
-  // source could fill only in part, must not pass for a full copy: the user
-  // is told once, after the run. A stream filter that cannot tell is trusted.
+  // source could fill only in part, must not pass for a full copy: the
+  // listener is told once, after the run. A stream filter that cannot tell is
+  // trusted.
   bool ReportIncompleteSource() {
     if (!m_streamFilter) return false;
     ComPtr<ISourceNotes> notes;
@@ -203,10 +212,8 @@ class Conversion {
       return false;
     SourceNotes found;
     if (FAILED(notes->GetSourceNotes(&found))) return false;
-    const std::string message = IncompleteSourceMessage(found);
-    if (message.empty()) return false;
-    ReportMessage("%s", message.c_str());
-    return true;
+    m_listener.OnSourceNotes(found);
+    return !found.Complete();
   }
 
   Ending StripBehindSplitter() {
@@ -218,6 +225,7 @@ class Conversion {
     return kGoOn;
   }
 
+  ConversionListener& m_listener;
   // Declared in the reverse of the order of release.
   ComPtr<IGraphBuilder> m_graph;
   ComPtr<IBaseFilter> m_mux;
@@ -237,7 +245,13 @@ class Conversion {
 }  // namespace
 
 HRESULT ConvertToMatroska(const char* sourcePath, const char* outputPath) {
-  Conversion conversion;
+  MessageBoxListener boxes;
+  return ConvertToMatroska(sourcePath, outputPath, boxes);
+}
+
+HRESULT ConvertToMatroska(const char* sourcePath, const char* outputPath, ConversionListener& listener) {
+  const ReportingTo reporting(listener);
+  Conversion conversion(listener);
   Ending ending = conversion.WidenOutputPath(outputPath);
   if (!ending) ending = conversion.CreateGraph();
   if (!ending) ending = conversion.RenderSource(sourcePath);
@@ -254,5 +268,5 @@ HRESULT ConvertToMatroska(const char* sourcePath, const char* outputPath) {
     conversion.HideVideoWindow();
     ending = conversion.Run();
   }
-  return ending ? *ending : conversion.WaitAndStop();
+  return ending ? *ending : conversion.WaitAndStop(sourcePath, outputPath);
 }

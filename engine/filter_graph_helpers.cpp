@@ -1,9 +1,6 @@
 #include "engine/filter_graph_helpers.h"
 
-#include <cstdio>
-#include <utility>
-
-#include "engine/completion_wait_observer.h"
+#include "engine/conversion_reports.h"
 #include "engine/pin_direction.h"
 #include "engine/report_message.h"
 #include "platform/com/com_ptr.h"
@@ -14,13 +11,11 @@ namespace {
 
 constexpr LONG kCompletionWaitMs = 100;
 
-thread_local CompletionWaitObserver t_waitObserver;
-
 HRESULT CreateInProcess(REFCLSID clsid, REFIID iid, void** object, const char* failureFormat) {
   if (!object) return E_POINTER;
   const HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, iid, object);
   if (FAILED(hr)) {
-    ReportMessage(failureFormat, HexCode(hr));
+    ReportFailure(hr, failureFormat, HexCode(hr));
     *object = nullptr;
     return hr;
   }
@@ -85,38 +80,32 @@ HRESULT SetNoClock(IFilterGraph* graph) {
   HRESULT hr = graph->QueryInterface(IMediaFilter::iid,
                                      reinterpret_cast<void**>(mediaFilter.ReleaseAndGetAddressOf()));
   if (FAILED(hr)) {
-    ReportMessage("SetNoClock: Failed to QI for media filter!  hr=0x%x\n", HexCode(hr));
+    ReportFailure(hr, "SetNoClock: Failed to QI for media filter!  hr=0x%x\n", HexCode(hr));
     return hr;
   }
   hr = mediaFilter->SetSyncSource(nullptr);
-  if (FAILED(hr)) ReportMessage("SetNoClock: Failed to set sync source!  hr=0x%x\n", HexCode(hr));
+  if (FAILED(hr)) ReportFailure(hr, "SetNoClock: Failed to set sync source!  hr=0x%x\n", HexCode(hr));
   return hr;
 }
 
-CompletionWaitObserver SetCompletionWaitObserver(CompletionWaitObserver observer) {
-  return std::exchange(t_waitObserver, std::move(observer));
-}
-
-void WaitForGraphCompletion(IGraphBuilder* graph) {
+void WaitForGraphCompletion(IGraphBuilder* graph, const BetweenWaits& betweenWaits) {
   if (!graph) return;
   ComPtr<IMediaEvent> mediaEvent;
   if (FAILED(graph->QueryInterface(IMediaEvent::iid,
                                    reinterpret_cast<void**>(mediaEvent.ReleaseAndGetAddressOf())))) {
-    ReportMessage("QI failed for IMediaEvent interface!\n");
+    ReportFailure(S_OK, "QI failed for IMediaEvent interface!\n");
     return;
   }
-  std::fputs(
+  ReportDiagnostic(
       "Waiting for completion...\n  This could take several minutes, depending on file size and selected "
-      "profile.\n",
-      stdout);
-  std::fflush(stdout);
+      "profile.\n");
   LONG eventCode = 0;
   HRESULT waited = E_ABORT;
   do {
     // Window messages are handled between the short waits so that the window
     // stays responsive for as long as the copy takes.
     DispatchPendingMessages();
-    if (t_waitObserver) t_waitObserver(graph);
+    if (betweenWaits) betweenWaits(graph);
     waited = mediaEvent->WaitForCompletion(kCompletionWaitMs, &eventCode);
     // Only a time-out (E_ABORT) means "still running". Any other failure, such
     // as a graph that was stopped meanwhile (VFW_E_WRONG_STATE), answers at

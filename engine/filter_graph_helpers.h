@@ -4,6 +4,8 @@
 // main window.
 #pragma once
 
+#include <functional>
+
 #include "platform/dshow/core/dshow.h"
 
 // Makes a Filter Graph Manager; *graph is the caller's reference, or nullptr
@@ -18,9 +20,13 @@ HRESULT CreateFilter(REFCLSID clsid, IBaseFilter** filter);
 // instead of in real time.
 HRESULT SetNoClock(IFilterGraph* graph);
 
+// Called on the waiting thread with the running graph between the waits,
+// after the window messages are handled.
+using BetweenWaits = std::function<void(IGraphBuilder* graph)>;
+
 // Returns when the graph reports that its run has ended, however it ended,
 // handling the thread's window messages between waits of at most 100 ms.
-void WaitForGraphCompletion(IGraphBuilder* graph);
+void WaitForGraphCompletion(IGraphBuilder* graph, const BetweenWaits& betweenWaits = {});
 
 // Disconnects and removes every filter downstream of `filter`, the farthest
 // first; `filter` and everything upstream of it stay.

@@ -2,11 +2,11 @@
 
 #include <utility>
 
+#include "engine/conversion_reports.h"
 #include "engine/filter_graph_helpers.h"
 #include "engine/pin_direction.h"
 #include "engine/report_message.h"
 #include "platform/com/com_ptr.h"
-#include "platform/win32/message_box.h"
 
 namespace {
 
@@ -33,7 +33,8 @@ IPin* PinWithoutReference(IBaseFilter* filter, PIN_DIRECTION direction, ULONG in
 void ConnectOneStream(IFilterGraph* graph, IPin* sourceOutPin, IPin* muxerInputPin, HRESULT* result) {
   *result = graph->ConnectDirect(sourceOutPin, muxerInputPin, nullptr);
   if (FAILED(*result))
-    ReportMessage("Failed to ConnectDirect(pSourceOutPin, pMuxerInputPin),!  hr=0x%x\n", HexCode(*result));
+    ReportFailure(*result, "Failed to ConnectDirect(pSourceOutPin, pMuxerInputPin),!  hr=0x%x\n",
+                  HexCode(*result));
 }
 
 }  // namespace
@@ -96,14 +97,14 @@ HRESULT FindSplitterFilter(IBaseFilter* sourceFilter, IBaseFilter** splitter) {
   if (!splitter) return E_POINTER;
   const ComPtr<IPin> sourceOutPin(OutputPinAt(sourceFilter, 0));
   if (!sourceOutPin) {
-    MessageBoxA(nullptr, "Cannot find source filter output pin!", "Error", MB_OK);
+    ReportError("Cannot find source filter output pin!");
     return S_FALSE;
   }
   ComPtr<IPin> splitterInPin;
   HRESULT hr = sourceOutPin->ConnectedTo(splitterInPin.ReleaseAndGetAddressOf());
   if (SUCCEEDED(hr) && !splitterInPin) hr = VFW_E_NOT_CONNECTED;  // a pin that claims a peer it does not give
   if (FAILED(hr)) {
-    MessageBoxA(nullptr, "Cannot find the input pin of splitter", "Error", MB_OK);
+    ReportError("Cannot find the input pin of splitter");
     return hr;
   }
   PIN_INFO info{};
@@ -118,7 +119,7 @@ HRESULT ConnectStreamsToMux(IFilterGraph* graph, IBaseFilter* streamFilter, IBas
   ULONG muxOutputs = 0;
   HRESULT hr = CountFilterPins(mux, &muxInputs, &muxOutputs);
   if (FAILED(hr)) {
-    ReportMessage("Failed to CountFilterPins!  hr=0x%x\n", HexCode(hr));
+    ReportFailure(hr, "Failed to CountFilterPins!  hr=0x%x\n", HexCode(hr));
     return hr;
   }
   ULONG streamInputs = 0;
@@ -129,13 +130,13 @@ HRESULT ConnectStreamsToMux(IFilterGraph* graph, IBaseFilter* streamFilter, IBas
   for (ULONG i = 0; i < streams; ++i) {
     const ComPtr<IPin> sourceOutPin(OutputPinAt(streamFilter, i));
     if (!sourceOutPin) {
-      ReportMessage("Failed to find output pin on pSourceFilter!  hr=0x%x\n", HexCode(hr));
+      ReportFailure(hr, "Failed to find output pin on pSourceFilter!  hr=0x%x\n", HexCode(hr));
       continue;
     }
     const ComPtr<IPin> muxerInputPin(InputPinAt(mux, i - skipped));
     if (!muxerInputPin) {
       ++skipped;
-      ReportMessage("Failed to find intput pin on pMux!  hr=0x%x\n", HexCode(hr));
+      ReportFailure(hr, "Failed to find intput pin on pMux!  hr=0x%x\n", HexCode(hr));
       continue;
     }
     ConnectOneStream(graph, sourceOutPin.Get(), muxerInputPin.Get(), &hr);

@@ -1,5 +1,6 @@
 #include "engine/wide_path.h"
 
+#include "engine/conversion_reports.h"
 #include "engine/report_message.h"
 #include "platform/win32/string_conversion.h"
 
@@ -8,10 +9,10 @@ HRESULT WidenPath(const char* path, WidePath& wide) {
   const DWORD error = GetLastError();
   if (error == ERROR_INSUFFICIENT_BUFFER) {
     const HRESULT hr = HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE);
-    ReportMessage("Path is too long!  hr=0x%x\n", HexCode(hr));
+    ReportFailure(hr, "Path is too long!  hr=0x%x\n", HexCode(hr));
     return hr;
   }
   const HRESULT hr = HRESULT_FROM_WIN32(error != ERROR_SUCCESS ? error : ERROR_INVALID_NAME);
-  ReportMessage("Path is not valid text!  hr=0x%x\n", HexCode(hr));
+  ReportFailure(hr, "Path is not valid text!  hr=0x%x\n", HexCode(hr));
   return hr;
 }

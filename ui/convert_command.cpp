@@ -1,32 +1,19 @@
 // The Convert command: settle an existing output with the user, then run the
 // whole conversion on this thread while the window stays responsive and its
 // title shows how far it has got.
-#include <sys/stat.h>
-
 #include <cstdio>
 
-#include "engine/convert_to_matroska.h"
+#include "engine/convert_to_matroska_file.h"
 #include "engine/report_message.h"
-#include "ui/conversion_progress.h"
+#include "engine/same_file.h"
 #include "ui/converter_dialog.h"
 #include "ui/text_limits.h"
-
-namespace {
-
-// Whether both paths name one existing file, under whatever names (a link,
-// "./", "dir/..").
-bool SameFile(const char* first, const char* second) {
-  struct stat a {};
-  struct stat b {};
-  return stat(first, &a) == 0 && stat(second, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
-}  // namespace
+#include "ui/window_conversion_listener.h"
 
 bool FileExists(LPCSTR path) {
   const UINT previousMode = SetErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX);
-  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN,
-                            nullptr);
+  HANDLE file = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                            FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
   SetErrorMode(previousMode);
   if (file == INVALID_HANDLE_VALUE) return false;
   CloseHandle(file);
@@ -34,49 +21,58 @@ bool FileExists(LPCSTR path) {
 }
 
 void ConverterDialog::OnConvert() {
-  // A second conversion would write files the running one still holds.
-  if (m_bConverting == 1) {
+  // A second conversion would write files the running one still holds, and
+  // once closing has begun the window no longer has COM to convert with.
+  if (m_bConverting == 1 || m_bClosing) {
     ReportMessage("Please wait conversion");
     return;
   }
   UpdateData(TRUE);
-  if (!ConfirmOutput()) return;
+  // The path the question names is the one converted and replaced, whatever
+  // Browse puts in the box while the question is open.
+  char outputCopy[MAX_PATH];
+  if (!ConfirmOutput(outputCopy)) return;
+  // Open Video may have chosen another source meanwhile: it is checked again.
+  char sourceCopy[MAX_PATH];
+  CopyWithin(sourceCopy, m_szInputPath);  // the source buffer is no larger
+  if (RefuseSourceAsOutput(sourceCopy, outputCopy)) return;
   BeginWaitCursor();
-  RunConversion();
+  RunConversion(sourceCopy, outputCopy);
   EndWaitCursor();
   MessageBox("Converting is done!", "Message", MB_OK);
 }
 
-// Refuses output names that cannot be used and asks before an existing file
-// is replaced; true when the conversion may go ahead.
-bool ConverterDialog::ConfirmOutput() {
-  char testCopy[MAX_PATH];
-  if (!CopyWithin(testCopy, m_strOutputPath)) {
+// Takes the output path into `outputCopy`, refuses names that cannot be used
+// and asks before an existing file is replaced; true when the conversion may
+// go ahead.
+bool ConverterDialog::ConfirmOutput(char (&outputCopy)[MAX_PATH]) {
+  if (!CopyWithin(outputCopy, m_strOutputPath)) {
     MessageBox("The output file name is too long. Please choose a shorter one.", "Error", MB_OK);
     return false;
   }
-  if (m_szInputPath[0] && SameFile(m_szInputPath, testCopy)) {
-    MessageBox("The output file is the source video itself. Please choose another output file name.", "Error",
-               MB_OK);
-    return false;
-  }
-  if (!FileExists(testCopy)) return true;
+  if (RefuseSourceAsOutput(m_szInputPath, outputCopy)) return false;
+  if (!FileExists(outputCopy)) return true;
   char question[MAX_PATH + 64];
-  std::snprintf(question, sizeof(question), "%s exists. Do you want to replace it?", m_strOutputPath.c_str());
+  std::snprintf(question, sizeof(question), "%s exists. Do you want to replace it?", outputCopy);
   if (MessageBoxA(nullptr, question, "Warning", MB_YESNO | MB_ICONWARNING) != IDYES) return false;
-  DeleteFileA(m_strOutputPath);
+  // The window may have been closed while the question was open.
+  return !m_bClosing;
+}
+
+bool ConverterDialog::RefuseSourceAsOutput(LPCSTR sourcePath, LPCSTR outputPath) {
+  if (!sourcePath[0] || !IsSameFile(sourcePath, outputPath)) return false;
+  MessageBox("The output file is the source video itself. Please choose another output file name.", "Error",
+             MB_OK);
   return true;
 }
 
-void ConverterDialog::RunConversion() {
-  char sourceCopy[MAX_PATH];
-  char outputCopy[MAX_PATH];
-  CopyWithin(sourceCopy, m_szInputPath);  // both fit: the source buffer and the checked output are shorter
-  CopyWithin(outputCopy, m_strOutputPath);
+// The old output, if any, is replaced only by a complete new file; a failed
+// conversion leaves it as it was and nothing beside it.
+void ConverterDialog::RunConversion(LPCSTR sourcePath, LPCSTR outputPath) {
   m_bConverting = 1;
   {
-    const ConversionProgressTitle progress(m_hWnd, sourceCopy, outputCopy);
-    ConvertToMatroska(sourceCopy, outputCopy);
+    WindowConversionListener listener(m_hWnd);
+    ConvertToMatroskaFile(sourcePath, outputPath, listener);
   }
   m_bConverting = 0;
 }

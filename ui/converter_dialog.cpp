@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 #include "engine/report_message.h"
 #include "links/about_dialog.h"
@@ -43,6 +45,12 @@ ConverterDialog::ConverterDialog(CWnd* parent) : CDialog(IDD_CONVERTER_DIALOG, p
   m_szInputPath[0] = '\0';
   m_hIcon = AfxGetApp() ? AfxGetApp()->LoadIcon(IDR_MAINFRAME) : LoadIconResource(IDR_MAINFRAME);
   m_bConverting = 0;
+}
+
+void ConverterDialog::ChooseSourceOnStart(const CString& path) {
+  std::error_code error;
+  const std::filesystem::path absolute = std::filesystem::absolute(std::string(path), error);
+  m_strStartSource = error ? path : CString(absolute.string());
 }
 
 void ConverterDialog::DoDataExchange(CDataExchange* exchange) {
@@ -107,7 +115,9 @@ void ConverterDialog::OnExit() {
 }
 
 void ConverterDialog::OnClose() {
+  if (m_bClosing) return;  // the first close is still asking its update question
   if (RefuseWhileConverting()) return;
+  m_bClosing = true;
   CoUninitialize();
   OfferUpdateCheck(ProductPageUrl);
   Default();

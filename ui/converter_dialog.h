@@ -11,8 +11,9 @@ class ConverterDialog : public CDialog {
   explicit ConverterDialog(CWnd* parent = nullptr);
 
   // The file the window takes as its source once it shows, as if dropped on
-  // it: the program's "open with" argument.
-  void ChooseSourceOnStart(const CString& path) { m_strStartSource = path; }
+  // it: the program's "open with" argument. A relative path is taken from the
+  // current folder now, before any file dialog changes it.
+  void ChooseSourceOnStart(const CString& path);
 
  protected:
   void DoDataExchange(CDataExchange* exchange) override;
@@ -50,10 +51,14 @@ class ConverterDialog : public CDialog {
   // Makes `path`, an existing file, the source: remembers its folder for
   // the next Open Video and shows its name.
   void ChooseSource(LPCSTR path);
-  bool ConfirmOutput();
-  void RunConversion();
+  bool ConfirmOutput(char (&outputCopy)[MAX_PATH]);
+  bool RefuseSourceAsOutput(LPCSTR sourcePath, LPCSTR outputPath);
+  void RunConversion(LPCSTR sourcePath, LPCSTR outputPath);
 
   CString m_strStartSource;
+  // Set once the close path has begun: a second close, or a Convert while
+  // its update question is open, does nothing.
+  bool m_bClosing = false;
 };
 
 // Whether `path` names a file that can be opened for reading.

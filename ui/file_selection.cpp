@@ -33,7 +33,10 @@ void ConverterDialog::OnOpenVideo() {
 
 void ConverterDialog::ChooseSource(LPCSTR path) {
   if (!CopyWithin(m_szInputPath, path)) return;  // both callers pass paths that fit
-  AfxGetApp()->WriteProfileString("Option", "LastOpenedFolder", GetPathFolder(m_szInputPath));
+  // A path without a folder would store an empty folder, which the next Open
+  // Video cannot start in.
+  const CString folder = GetPathFolder(m_szInputPath);
+  if (!folder.IsEmpty()) AfxGetApp()->WriteProfileString("Option", "LastOpenedFolder", folder);
   char name[MAX_PATH];
   if (GetPathFileName(m_szInputPath, name, sizeof(name))) GetDlgItem(IDC_SOURCE_NAME)->SetWindowText(name);
 }
@@ -78,7 +81,8 @@ void ConverterDialog::OnBrowse() {
   if (GetSaveFileNameA(&request) != TRUE) return;
   const CString output = WithMatroskaExtension(file);
   if (output.size() >= MAX_PATH) {
-    MessageBox("The chosen file name is too long for an output file. Please choose a shorter one.", "Error", MB_OK);
+    MessageBox("The chosen file name is too long for an output file. Please choose a shorter one.", "Error",
+               MB_OK);
     return;
   }
   m_strOutputPath = output;
@@ -86,11 +90,13 @@ void ConverterDialog::OnBrowse() {
   GetDlgItem(IDC_OUTPUT_PATH)->SetWindowText(m_strOutputPath);
 }
 
-CString ConverterDialog::GetFolderProfileString(LPCSTR section, LPCSTR key, LPCSTR defaultPath, int folderId) {
+CString ConverterDialog::GetFolderProfileString(LPCSTR section, LPCSTR key, LPCSTR defaultPath,
+                                                int folderId) {
   CWinApp* app = AfxGetApp();
   if (m_versionInfo.dwMajorVersion < 6) return app->GetProfileString(section, key, defaultPath);
   HMODULE shell = LoadLibraryA("shell32.dll");
-  auto getFolderPath = shell ? reinterpret_cast<PFNSHGETFOLDERPATHA>(GetProcAddress(shell, "SHGetFolderPathA")) : nullptr;
+  auto getFolderPath =
+      shell ? reinterpret_cast<PFNSHGETFOLDERPATHA>(GetProcAddress(shell, "SHGetFolderPathA")) : nullptr;
   if (!getFolderPath) {
     if (shell) FreeLibrary(shell);
     MessageBox("Can not get SHGetFolderPathA!", "Error", MB_OK);
@@ -106,7 +112,8 @@ CString ConverterDialog::GetFolderProfileString(LPCSTR section, LPCSTR key, LPCS
   const CString proposed = CString(folder) + GetPathFileTail(defaultPath);
   // A video folder so deep that the proposed name would not fit is passed
   // over for the home folder's name rather than cut short.
-  CString stored = app->GetProfileString(section, key, proposed.size() < MAX_PATH ? proposed.c_str() : defaultPath);
+  CString stored =
+      app->GetProfileString(section, key, proposed.size() < MAX_PATH ? proposed.c_str() : defaultPath);
   FreeLibrary(shell);
   return stored;
 }

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "engine/temporary_output.h"
 #include "tools/corvane-remux/remux_options.h"
-#include "tools/corvane-remux/temporary_output.h"
 
 namespace {
 
@@ -59,10 +59,10 @@ TEST(RemuxTemporaryOutput, IsHiddenBesideTheOutputAndTakesOverItsPermissions) {
   fs::permissions(output, fs::perms(0640));
 
   TemporaryOutput kept(output.string());
-  ASSERT_TRUE(kept.IsCreated());
+  ASSERT_EQ(kept.Created(), S_OK);
   EXPECT_EQ(fs::path(kept.Path()).filename().string().rfind(".out.mkv.", 0), 0u);
   std::ofstream(kept.Path()) << "new";
-  EXPECT_EQ(kept.Commit(), "");
+  EXPECT_EQ(kept.Commit(), S_OK);
   EXPECT_EQ(fs::file_size(output), 3u);
   EXPECT_EQ(fs::status(output).permissions(), fs::perms(0640));
   EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator()), 1);

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "engine/progress_meter.h"
+
 namespace {
 
 constexpr std::int64_t kSecond = 10'000'000;  // in the graph's 100 ns units

@@ -13,8 +13,8 @@ extern "C" {
 
 #include "platform/dshow/media/install.h"
 #include "platform/dshow/media/library_log.h"
-#include "tools/corvane-remux/engine_messages.h"
 #include "tools/corvane-remux/output_naming.h"
+#include "tools/corvane-remux/program_name.h"
 #include "tools/corvane-remux/remux_job.h"
 #include "tools/corvane-remux/remux_options.h"
 #include "tools/corvane-remux/stop_signals.h"
@@ -22,7 +22,7 @@ extern "C" {
 namespace {
 
 constexpr int kExitUsage = 2;
-constexpr char kProgram[] = "corvane-remux";
+constexpr const char* kProgram = kProgramName;
 
 // What a batch did, for its summary and its exit status.
 class BatchTally {
@@ -90,13 +90,9 @@ void PrepareForConverting(bool verbose) {
   mallopt(M_MXFAST, 0);
   InstallStopSignals();
   InstallMediaFilters();
-  PrintEngineMessagesOnStandardError();
   // The engine reports problems in its own words; FFmpeg's lines about odd
   // but readable files are shown only to those who ask.
   if (verbose) RouteLibraryLog(&PrintLibraryLine, AV_LOG_WARNING);
-  // The engine narrates its steps on standard output; that is kept for
-  // --verbose, so that standard output stays clean for scripts.
-  if (!verbose && !std::freopen("/dev/null", "w", stdout)) std::perror(kProgram);
 }
 
 }  // namespace
@@ -127,6 +123,7 @@ int main(int argc, char** argv) {
   settings.overwrite = options.overwrite;
   settings.verify = options.verify;
   settings.quiet = options.quiet;
+  settings.verbose = options.verbose;
   settings.progress = !options.quiet && isatty(STDERR_FILENO) != 0;
   if (plan.jobs.size() > 1) return RunBatch(plan, settings);
   return ExitStatusOf(RunRemuxJob(plan.jobs.front(), settings));

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <filesystem>
 
+#include "engine/same_file.h"
+
 namespace {
 
 std::string SystemReason(int error) { return std::strerror(error); }
@@ -44,7 +46,7 @@ std::string CheckRemuxPaths(const std::string& sourcePath, const std::string& ou
   }
   // The same file under another name (a link, "./x", "dir/../x") would be
   // truncated before it is read.
-  if (output.st_dev == source.st_dev && output.st_ino == source.st_ino) {
+  if (IsSameFile(sourcePath.c_str(), outputPath.c_str())) {
     return "the output " + outputPath + " is the source itself; choose another output file";
   }
   if (S_ISDIR(output.st_mode)) return "the output " + outputPath + " is a folder; give a file name";

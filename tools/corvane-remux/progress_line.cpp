@@ -4,19 +4,16 @@
 #include <cstdio>
 
 #include "engine/clock_text.h"
+#include "engine/progress_meter.h"
 
-std::string FormatProgressLine(std::uint64_t bytesWritten, std::uint64_t sourceBytes, double elapsedSeconds) {
-  const double share =
-      sourceBytes == 0 ? 0.0 : static_cast<double>(bytesWritten) / static_cast<double>(sourceBytes);
-  const int percent = std::clamp(static_cast<int>(share * 100.0), 0, 99);
+std::string FormatProgressLine(const ConversionProgress& progress) {
+  const int percent = std::clamp(static_cast<int>(progress.shareDone * 100.0 + 1e-9), 0, 99);
   const double megabytesPerSecond =
-      elapsedSeconds > 0.0 ? static_cast<double>(bytesWritten) / elapsedSeconds / 1e6 : 0.0;
-  std::string left = "--:--";
-  if (megabytesPerSecond > 0.0 && sourceBytes > bytesWritten) {
-    left = ClockText(static_cast<double>(sourceBytes - bytesWritten) / (megabytesPerSecond * 1e6));
-  } else if (megabytesPerSecond > 0.0) {
-    left = ClockText(0.0);
-  }
+      progress.elapsedSeconds > 0.0
+          ? static_cast<double>(progress.bytesWritten) / progress.elapsedSeconds / 1e6
+          : 0.0;
+  const std::optional<double> secondsLeft = SecondsLeft(progress.shareDone, progress.elapsedSeconds);
+  const std::string left = secondsLeft ? ClockText(*secondsLeft) : "--:--";
   char text[96];
   std::snprintf(text, sizeof text, "%3d%%  %7.1f MB/s  %s left", percent, megabytesPerSecond, left.c_str());
   return text;

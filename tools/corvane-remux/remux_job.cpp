@@ -2,24 +2,19 @@
 
 #include <sys/stat.h>
 
-#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <optional>
 
-#include "engine/clock_text.h"
-#include "engine/convert_to_matroska.h"
+#include "engine/failure_cause.h"
 #include "tools/corvane-remux/conversion_run.h"
-#include "tools/corvane-remux/failure_cause.h"
 #include "tools/corvane-remux/media_file_reader.h"
 #include "tools/corvane-remux/output_guard.h"
-#include "tools/corvane-remux/rewrap_verifier.h"
+#include "tools/corvane-remux/program_name.h"
+#include "tools/corvane-remux/remux_listener.h"
 #include "tools/corvane-remux/stop_signals.h"
-#include "tools/corvane-remux/temporary_output.h"
 
 namespace {
-
-constexpr char kProgram[] = "corvane-remux";
 
 bool Exists(const std::string& path) {
   struct stat info {};
@@ -39,14 +34,6 @@ std::optional<StreamKinds> ProbeStreamKinds(const std::string& path) {
   return kinds;
 }
 
-// The playing time a closed Matroska file holds, as "m:ss.s"; empty when the
-// file does not read as media.
-std::string WrittenDuration(const std::string& path) {
-  MediaFileReader reader;
-  if (!reader.Open(path).empty()) return {};
-  return ClockText(static_cast<double>(reader.Media().Container()->durationUs) / 1e6, true);
-}
-
 // What became of the output when nothing new took its name.
 std::string Untouched(const std::string& outputPath) {
   return Exists(outputPath) ? outputPath + " was left as it was" : outputPath + " was not written";
@@ -54,96 +41,76 @@ std::string Untouched(const std::string& outputPath) {
 
 const char* SignalName() { return RequestedStopSignal() == SIGTERM ? "SIGTERM" : "Ctrl+C"; }
 
-// Keeps what a stopped conversion wrote, when it reads as a valid file.
-JobOutcome KeepStopped(const RemuxJob& job, TemporaryOutput& written) {
-  const std::string duration = WrittenDuration(written.Path());
-  if (duration.empty() || !written.Commit().empty()) {
-    std::fprintf(stderr, "%s: stopped by %s before anything usable was written; %s\n", kProgram, SignalName(),
-                 Untouched(job.outputPath).c_str());
+JobOutcome Stopped(const RemuxJob& job, const FileConversionResult& result, const RemuxListener& listener) {
+  if (!result.outputReplaced) {
+    std::fprintf(stderr, "%s: stopped by %s before anything usable was written; %s\n", kProgramName,
+                 SignalName(), Untouched(job.outputPath).c_str());
   } else {
     std::fprintf(stderr, "%s: stopped by %s; %s is a valid Matroska file holding the first %s of %s\n",
-                 kProgram, SignalName(), job.outputPath.c_str(), duration.c_str(), job.sourcePath.c_str());
+                 kProgramName, SignalName(), job.outputPath.c_str(), listener.StoppedDuration().c_str(),
+                 job.sourcePath.c_str());
   }
   return JobOutcome::kStopped;
 }
 
-// Compares the written file with the source before it takes the output's
-// name; nullopt when they match.
-std::optional<JobOutcome> Verify(const RemuxJob& job, TemporaryOutput& written) {
-  const VerificationResult result =
-      VerifyRewrap(job.sourcePath, written.Path(), [] { return RequestedStopSignal() != 0; });
-  switch (result.verdict) {
-    case VerificationResult::Verdict::kSame:
-      return std::nullopt;
-    case VerificationResult::Verdict::kInterrupted:
-      written.Commit();
-      std::fprintf(stderr, "%s: stopped by %s while verifying; %s is complete but was not verified\n",
-                   kProgram, SignalName(), job.outputPath.c_str());
-      return JobOutcome::kStopped;
-    default:
-      std::fprintf(stderr, "%s: verifying %s failed: %s; %s\n", kProgram, job.sourcePath.c_str(),
-                   result.detail.c_str(), Untouched(job.outputPath).c_str());
-      return JobOutcome::kFailed;
+// A run that ended well but whose file --verify did not keep, or kept only
+// because a stop cut the check short; nullopt when the check passed.
+std::optional<JobOutcome> Unverified(const RemuxJob& job, const FileConversionResult& result,
+                                     const RemuxListener& listener) {
+  const std::optional<VerificationResult>& verification = listener.Verification();
+  if (!verification || verification->verdict == VerificationResult::Verdict::kSame) return std::nullopt;
+  if (verification->verdict == VerificationResult::Verdict::kInterrupted && result.outputReplaced) {
+    std::fprintf(stderr, "%s: stopped by %s while verifying; %s is complete but was not verified\n",
+                 kProgramName, SignalName(), job.outputPath.c_str());
+    return JobOutcome::kStopped;
   }
+  std::fprintf(stderr, "%s: verifying %s failed: %s; %s\n", kProgramName, job.sourcePath.c_str(),
+               verification->detail.c_str(), Untouched(job.outputPath).c_str());
+  return JobOutcome::kFailed;
+}
+
+JobOutcome OutcomeOf(const RemuxJob& job, const FileConversionResult& result, const RemuxListener& listener) {
+  if (result.end == ConversionEnd::kStopped) return Stopped(job, result, listener);
+  if (result.end == ConversionEnd::kFailed) {
+    std::fprintf(stderr, "%s: the conversion of %s failed: %s (hr=0x%x); %s\n", kProgramName,
+                 job.sourcePath.c_str(), PlainCause(result.hr).c_str(), static_cast<unsigned>(result.hr),
+                 Untouched(job.outputPath).c_str());
+    return JobOutcome::kFailed;
+  }
+  if (std::optional<JobOutcome> unverified = Unverified(job, result, listener)) return *unverified;
+  if (result.end == ConversionEnd::kComplete) return JobOutcome::kConverted;
+  std::fprintf(stderr, "%s: warning: %s was written, but it does not hold all of %s (see above)\n",
+               kProgramName, job.outputPath.c_str(), job.sourcePath.c_str());
+  return JobOutcome::kIncomplete;
 }
 
 std::optional<JobOutcome> CheckBeforeWriting(const RemuxJob& job, const JobSettings& settings) {
   const std::string refusal =
       CheckRemuxPaths(job.sourcePath, job.outputPath, settings.overwrite || settings.inBatch);
   if (!refusal.empty()) {
-    std::fprintf(stderr, "%s: %s\n", kProgram, refusal.c_str());
+    std::fprintf(stderr, "%s: %s\n", kProgramName, refusal.c_str());
     return JobOutcome::kRefused;
   }
   if (settings.inBatch && !settings.overwrite && Exists(job.outputPath)) {
     if (!settings.quiet)
-      std::fprintf(stderr, "%s: skipped %s: %s exists\n", kProgram, job.sourcePath.c_str(),
+      std::fprintf(stderr, "%s: skipped %s: %s exists\n", kProgramName, job.sourcePath.c_str(),
                    job.outputPath.c_str());
     return JobOutcome::kSkipped;
   }
   const std::string warning =
       ExtensionWarning(job.outputPath, [&] { return ProbeStreamKinds(job.sourcePath); });
-  if (!warning.empty()) std::fprintf(stderr, "%s: warning: %s\n", kProgram, warning.c_str());
+  if (!warning.empty()) std::fprintf(stderr, "%s: warning: %s\n", kProgramName, warning.c_str());
   return std::nullopt;
-}
-
-JobOutcome ConvertThroughTemporary(const RemuxJob& job, const JobSettings& settings,
-                                   TemporaryOutput& written) {
-  const ConversionResult run =
-      ConvertShowingProgress(job.sourcePath, written.Path(), {settings.progress, settings.progressLabel});
-  if (run.stoppedBySignal) return KeepStopped(job, written);
-  const bool incomplete = run.hr == kConvertedIncomplete;
-  if (run.hr != S_OK && !incomplete) {
-    std::fprintf(stderr, "%s: the conversion of %s failed: %s (hr=0x%x); %s\n", kProgram,
-                 job.sourcePath.c_str(), PlainCause(run.hr).c_str(), static_cast<unsigned>(run.hr),
-                 Untouched(job.outputPath).c_str());
-    return JobOutcome::kFailed;
-  }
-  if (settings.verify) {
-    if (std::optional<JobOutcome> failed = Verify(job, written)) return *failed;
-  }
-  if (const std::string error = written.Commit(); !error.empty()) {
-    std::fprintf(stderr, "%s: %s\n", kProgram, error.c_str());
-    return JobOutcome::kFailed;
-  }
-  if (!incomplete) return JobOutcome::kConverted;
-  std::fprintf(stderr, "%s: warning: %s was written, but it does not hold all of %s (see above)\n", kProgram,
-               job.outputPath.c_str(), job.sourcePath.c_str());
-  return JobOutcome::kIncomplete;
 }
 
 }  // namespace
 
 JobOutcome RunRemuxJob(const RemuxJob& job, const JobSettings& settings) {
   if (std::optional<JobOutcome> refused = CheckBeforeWriting(job, settings)) return *refused;
-  TemporaryOutput written(job.outputPath);
-  if (!written.IsCreated()) {
-    std::fprintf(stderr, "%s: %s\n", kProgram, written.Error().c_str());
-    return JobOutcome::kFailed;
-  }
-  SetFileToRemoveOnAbandon(written.Path().c_str());
-  const JobOutcome outcome = ConvertThroughTemporary(job, settings, written);
-  SetFileToRemoveOnAbandon(nullptr);
-  return outcome;
+  RemuxListener listener({job.sourcePath, settings.verbose, settings.verify});
+  const FileConversionResult result = ConvertShowingProgress(job.sourcePath, job.outputPath, listener,
+                                                             {settings.progress, settings.progressLabel});
+  return OutcomeOf(job, result, listener);
 }
 
 int ExitStatusOf(JobOutcome outcome) {

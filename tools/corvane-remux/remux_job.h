@@ -22,6 +22,7 @@ struct JobSettings {
   bool overwrite = false;
   bool verify = false;
   bool quiet = false;
+  bool verbose = false;   // the engine's steps on standard output
   bool progress = false;  // draw the progress line
   bool inBatch = false;   // an existing output is skipped, not refused
   std::string progressLabel;

@@ -1,6 +1,7 @@
-#include "tools/corvane-remux/failure_cause.h"
+#include "engine/failure_cause.h"
 
 #include <array>
+#include <cctype>
 #include <utility>
 
 namespace {
@@ -27,8 +28,20 @@ constexpr std::array<std::pair<HRESULT, const char*>, 16> kCauses{{
 }  // namespace
 
 std::string PlainCause(HRESULT hr) {
+  const std::string known = KnownCause(hr);
+  return known.empty() ? "an unexpected error" : known;
+}
+
+std::string KnownCause(HRESULT hr) {
   for (const auto& [code, cause] : kCauses) {
     if (code == hr) return cause;
   }
-  return "an unexpected error";
+  return {};
+}
+
+std::string CauseSentence(HRESULT hr) {
+  std::string cause = KnownCause(hr);
+  if (cause.empty()) return cause;
+  cause.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(cause.front())));
+  return cause + ".";
 }

@@ -5,29 +5,28 @@
 
 #include <string>
 
+#include "platform/com/hresult.h"
+
 class TemporaryOutput {
  public:
-  // Creates ".NAME.XXXXXX.part" in the folder of `outputPath`; IsCreated()
-  // says whether that worked, Error() why not.
+  // Creates ".NAME.XXXXXX.part" in the folder of `outputPath`; Created()
+  // says whether that worked, S_OK, or why not.
   explicit TemporaryOutput(std::string outputPath);
   // Removes the file unless it was committed.
   ~TemporaryOutput();
   TemporaryOutput(const TemporaryOutput&) = delete;
   TemporaryOutput& operator=(const TemporaryOutput&) = delete;
 
-  bool IsCreated() const { return m_created; }
-  const std::string& Error() const { return m_error; }
+  HRESULT Created() const { return m_created; }
   const std::string& Path() const { return m_path; }
 
   // Gives the file the permissions of the output it replaces (or the usual
-  // ones for a new file) and renames it to the output's name. Empty on
-  // success, otherwise the reason.
-  std::string Commit();
+  // ones for a new file) and renames it to the output's name.
+  HRESULT Commit();
 
  private:
   std::string m_outputPath;
   std::string m_path;
-  std::string m_error;
-  bool m_created = false;
+  HRESULT m_created = E_FAIL;
   bool m_committed = false;
 };

@@ -1,4 +1,4 @@
-#include "tools/corvane-remux/temporary_output.h"
+#include "engine/temporary_output.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+
+#include "platform/win32/posix_error.h"
 
 namespace {
 
@@ -27,30 +29,32 @@ mode_t PermissionsFor(const std::string& outputPath) {
   return 0666 & ~mask;
 }
 
+HRESULT FailureOf(int error, const std::string& path) {
+  return HRESULT_FROM_WIN32(Win32ErrorOfPathFailure(error, path.c_str()));
+}
+
 }  // namespace
 
 TemporaryOutput::TemporaryOutput(std::string outputPath) : m_outputPath(std::move(outputPath)) {
   std::string name = HiddenSiblingTemplate(m_outputPath);
   const int fd = mkstemps(name.data(), static_cast<int>(std::strlen(kSuffix)));
   if (fd < 0) {
-    m_error = "cannot create a file next to " + m_outputPath + ": " + std::strerror(errno);
+    m_created = FailureOf(errno, m_outputPath);
     return;
   }
   ::close(fd);
   m_path = std::move(name);
-  m_created = true;
+  m_created = S_OK;
 }
 
 TemporaryOutput::~TemporaryOutput() {
-  if (m_created && !m_committed) ::unlink(m_path.c_str());
+  if (m_created == S_OK && !m_committed) ::unlink(m_path.c_str());
 }
 
-std::string TemporaryOutput::Commit() {
-  if (!m_created) return m_error;
+HRESULT TemporaryOutput::Commit() {
+  if (m_created != S_OK) return m_created;
   ::chmod(m_path.c_str(), PermissionsFor(m_outputPath));
-  if (::rename(m_path.c_str(), m_outputPath.c_str()) != 0) {
-    return "cannot rename " + m_path + " to " + m_outputPath + ": " + std::strerror(errno);
-  }
+  if (::rename(m_path.c_str(), m_outputPath.c_str()) != 0) return FailureOf(errno, m_outputPath);
   m_committed = true;
-  return {};
+  return S_OK;
 }

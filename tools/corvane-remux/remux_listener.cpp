@@ -1,0 +1,79 @@
+#include "tools/corvane-remux/remux_listener.h"
+
+#include <cstdio>
+#include <string_view>
+
+#include "engine/clock_text.h"
+#include "engine/source_notes_message.h"
+#include "tools/corvane-remux/media_file_reader.h"
+#include "tools/corvane-remux/program_name.h"
+#include "tools/corvane-remux/stop_signals.h"
+
+namespace {
+
+// The playing time a closed Matroska file holds, as "m:ss.s"; empty when the
+// file does not read as media.
+std::string WrittenDuration(const std::string& path) {
+  MediaFileReader reader;
+  if (!reader.Open(path).empty()) return {};
+  return ClockText(static_cast<double>(reader.Media().Container()->durationUs) / 1e6, true);
+}
+
+}  // namespace
+
+void PrintProgramLines(const std::string& text) {
+  std::string_view rest = text;
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\n');
+    const std::string_view line = rest.substr(0, end);
+    if (!line.empty() && line != "\r")
+      std::fprintf(stderr, "%s: %.*s\n", kProgramName, static_cast<int>(line.size()), line.data());
+    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
+  }
+  std::fflush(stderr);
+}
+
+void RemuxListener::OnMessage(const ConversionMessage& message) { PrintProgramLines(message.text); }
+
+// Standard output stays clean for scripts unless the steps are asked for.
+void RemuxListener::OnDiagnostic(const char* line) {
+  if (!m_settings.verbose) return;
+  std::fputs(line, stdout);
+  std::fflush(stdout);
+}
+
+void RemuxListener::OnProgress(const ConversionProgress& progress) {
+  const std::lock_guard lock(m_progressLock);
+  m_progress = progress;
+}
+
+void RemuxListener::OnSourceNotes(const SourceNotes& notes) {
+  PrintProgramLines(IncompleteSourceMessage(notes));
+}
+
+bool RemuxListener::StopRequested() { return RequestedStopSignal() != 0; }
+
+// A second stop signal ends the program at once; it removes the unfinished
+// file first, so that nothing torn is left behind.
+void RemuxListener::OnWrittenFile(const char* path) { SetFileToRemoveOnAbandon(path); }
+
+bool RemuxListener::KeepWrittenFile(const std::string& path, ConversionEnd end) {
+  {
+    const std::lock_guard lock(m_progressLock);
+    m_progress.reset();
+  }
+  if (end == ConversionEnd::kStopped) {
+    m_stoppedDuration = WrittenDuration(path);
+    return !m_stoppedDuration.empty();
+  }
+  if (!m_settings.verify) return true;
+  m_verification = VerifyRewrap(m_settings.sourcePath, path, [] { return RequestedStopSignal() != 0; });
+  // A verification cut short by a stop keeps the complete, unverified file.
+  return m_verification->verdict == VerificationResult::Verdict::kSame ||
+         m_verification->verdict == VerificationResult::Verdict::kInterrupted;
+}
+
+std::optional<ConversionProgress> RemuxListener::LatestProgress() const {
+  const std::lock_guard lock(m_progressLock);
+  return m_progress;
+}
