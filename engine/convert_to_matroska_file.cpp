@@ -10,11 +10,14 @@
 namespace {
 
 // An output name that cannot become a file, found before anything is
-// written: none at all, or a folder's.
+// written: none at all, a folder's, or a device's or pipe's, which renaming
+// the written file would replace rather than write to.
 HRESULT CheckOutputName(const char* outputPath) {
   if (!outputPath || !*outputPath) return HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND);
   struct stat info {};
-  if (stat(outputPath, &info) == 0 && S_ISDIR(info.st_mode)) return HRESULT_FROM_WIN32(ERROR_DIRECTORY);
+  if (stat(outputPath, &info) != 0) return S_OK;
+  if (S_ISDIR(info.st_mode)) return HRESULT_FROM_WIN32(ERROR_DIRECTORY);
+  if (!S_ISREG(info.st_mode)) return HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED);
   return S_OK;
 }
 

@@ -3,9 +3,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "engine/convert_to_matroska.h"
+#include "engine/convert_to_matroska_file.h"
 #include "platform/com/com_runtime.h"
 #include "platform/dshow/core/dshow.h"
 #include "platform/dshow/media/install.h"
@@ -94,6 +97,118 @@ TEST_F(RealConversion, FullDiskIsAFailureAndSaysSo) {
   // The run itself ends on the error: only the outcome read after it tells.
   EXPECT_EQ(Convert(FixturePath(FixtureNamed("mp4")), "/dev/full"), HRESULT_FROM_WIN32(ERROR_DISK_FULL));
   EXPECT_THAT(messages.Texts(), ElementsAre("Failed to write the Matroska file!  hr=0x80070070\n"));
+}
+
+// Records what a conversion tells its listener, in order.
+class RecordingListener final : public ConversionListener {
+ public:
+  void OnMessage(const ConversionMessage& message) override {
+    events.push_back("message");
+    messages.push_back(message);
+  }
+  void OnDiagnostic(const char* line) override { narration += line; }
+  void OnProgress(const ConversionProgress& progress) override {
+    if (events.empty() || events.back() != "progress") events.push_back("progress");
+    shares.push_back(progress.shareDone);
+  }
+  void OnSourceNotes(const SourceNotes& notes) override {
+    events.push_back(notes.Complete() ? "complete notes" : "incomplete notes");
+  }
+  bool StopRequested() override { return stopOnProgress && !shares.empty(); }
+  void OnWrittenFile(const char* path) override {
+    events.push_back(path ? "writing" : "done writing");
+    if (path) writtenPath = path;
+  }
+  bool KeepWrittenFile(const std::string& path, ConversionEnd end) override {
+    events.push_back("keep?");
+    EXPECT_EQ(path, writtenPath);
+    return keep && ConversionListener::KeepWrittenFile(path, end);
+  }
+
+  bool stopOnProgress = false;
+  bool keep = true;
+  std::vector<std::string> events;
+  std::vector<ConversionMessage> messages;
+  std::vector<double> shares;
+  std::string narration;
+  std::string writtenPath;
+};
+
+std::string Contents(const fs::path& path) {
+  std::ifstream file(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(file), {}};
+}
+
+std::vector<std::string> FilesIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+TEST_F(RealConversion, TheListenerHearsProgressThenTheNotesThenKeepsOrDropsTheFinishedFile) {
+  const MediaFixture& fixture = FixtureNamed("mp4");
+  const fs::path folder = ScratchDir("engine_listener_keep");
+  const fs::path output = folder / "out.mkv";
+  std::ofstream(output) << "old";
+  RecordingListener dropping;
+  dropping.keep = false;
+  FileConversionResult result = ConvertToMatroskaFile(FixturePath(fixture).c_str(), output.c_str(), dropping);
+  EXPECT_EQ(result.end, ConversionEnd::kComplete);
+  EXPECT_FALSE(result.outputReplaced);
+  EXPECT_EQ(Contents(output), "old");
+  EXPECT_THAT(FilesIn(folder), ElementsAre("out.mkv"));
+
+  RecordingListener keeping;
+  result = ConvertToMatroskaFile(FixturePath(fixture).c_str(), output.c_str(), keeping);
+  EXPECT_EQ(result.end, ConversionEnd::kComplete);
+  EXPECT_EQ(result.hr, S_OK);
+  EXPECT_TRUE(result.outputReplaced);
+  EXPECT_THAT(keeping.events, ElementsAre("writing", "progress", "complete notes", "keep?", "done writing"));
+  EXPECT_TRUE(std::is_sorted(keeping.shares.begin(), keeping.shares.end()));
+  EXPECT_GE(keeping.shares.front(), 0.0);
+  EXPECT_LE(keeping.shares.back(), 1.0);
+  EXPECT_THAT(keeping.narration, HasSubstr("Waiting for completion...\n"));
+  EXPECT_THAT(messages.boxes, IsEmpty());  // everything went to the listener
+  EXPECT_THAT(FilesIn(folder), ElementsAre("out.mkv"));
+  ExpectFaithfulRewrap(fixture, FixturePath(fixture), output);
+}
+
+TEST_F(RealConversion, AStopRequestEndsTheRunWithoutNotesAndAStoppedFileIsNotKeptByDefault) {
+  const fs::path folder = ScratchDir("engine_listener_stop");
+  RecordingListener stopping;
+  stopping.stopOnProgress = true;
+  const FileConversionResult result =
+      ConvertToMatroskaFile(FixturePath(FixtureNamed("mp4")).c_str(), (folder / "out.mkv").c_str(), stopping);
+  EXPECT_EQ(result.end, ConversionEnd::kStopped);
+  EXPECT_EQ(result.hr, kConversionStopped);
+  EXPECT_THAT(stopping.events, ElementsAre("writing", "progress", "keep?", "done writing"));
+  EXPECT_THAT(FilesIn(folder), IsEmpty());
+}
+
+TEST_F(RealConversion, FailuresReachTheListenerWithTheirCodesAndLeaveTheOldOutputAlone) {
+  const fs::path folder = ScratchDir("engine_listener_failure");
+  const fs::path output = folder / "out.mkv";
+  std::ofstream(output) << "old";
+  RecordingListener unreadable;
+  const fs::path source = RandomBytesFile();
+  FileConversionResult result = ConvertToMatroskaFile(source.c_str(), output.c_str(), unreadable);
+  EXPECT_EQ(result.end, ConversionEnd::kFailed);
+  EXPECT_THAT(unreadable.events, ElementsAre("writing", "message", "done writing"));
+  ASSERT_EQ(unreadable.messages.size(), 1u);
+  EXPECT_EQ(unreadable.messages[0].kind, MessageKind::kFailure);
+  EXPECT_EQ(unreadable.messages[0].code, result.hr);
+  EXPECT_THAT(unreadable.messages[0].text, HasSubstr("Failed to render source file " + source.string()));
+  EXPECT_EQ(Contents(output), "old");
+  EXPECT_THAT(FilesIn(folder), ElementsAre("out.mkv"));
+
+  RecordingListener intoAFolder;
+  result = ConvertToMatroskaFile(FixturePath(FixtureNamed("mp4")).c_str(), folder.c_str(), intoAFolder);
+  EXPECT_EQ(result.hr, HRESULT_FROM_WIN32(ERROR_DIRECTORY));
+  ASSERT_EQ(intoAFolder.messages.size(), 1u);
+  EXPECT_EQ(intoAFolder.messages[0].text, "Failed to set target filename!  hr=0x8007010b\n");
+  EXPECT_THAT(messages.boxes, IsEmpty());
+  EXPECT_THAT(FilesIn(folder), ElementsAre("out.mkv"));
 }
 
 }  // namespace

@@ -106,7 +106,6 @@ HRESULT EngineTest::Convert(const char* source, const char* output) {
   testing::internal::CaptureStdout();
   const HRESULT hr = ConvertToMatroska(source, output);
   printed = testing::internal::GetCapturedStdout();
-  LogReleases() = false;
   return hr;
 }
 

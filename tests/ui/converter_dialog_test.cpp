@@ -10,10 +10,12 @@
 #include <QPointer>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 
+#include "platform/com/com_runtime.h"
 #include "platform/dshow/media/install.h"
 #include "platform/win32/user/message_loop.h"
 #include "platform/win32/user/window_handle.h"
@@ -22,6 +24,7 @@
 #include "tests/platform/win32/scratch.h"
 #include "tests/platform/win32/user/qt_test_application.h"
 #include "tests/support/rewrap_checks.h"
+#include "tests/support/scratch_mount.h"
 #include "tests/support/scripted_desktop.h"
 
 namespace {
@@ -361,6 +364,113 @@ TEST_F(Converting, TheSourceItselfIsRefusedAsOutputAlsoThroughALink) {
       "The output file is the source video itself. Please choose another output file name.";
   EXPECT_THAT(m_desktop.BoxTexts(), ElementsAre(refusal, refusal));
   EXPECT_EQ(Contents(source), original);
+}
+
+constexpr char kSourceAsOutput[] =
+    "The output file is the source video itself. Please choose another output file name.";
+
+std::vector<std::string> FilesIn(const fs::path& folder) {
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+// The replace question leaves the window live: whatever Browse or Open Video
+// choose while it is open, Yes replaces only the file it named, and never the
+// source.
+TEST_F(Converting, YesReplacesOnlyTheFileTheQuestionNamedAndNeverTheSource) {
+  const fs::path confirmed = m_home.Path("A.mkv");
+  const fs::path chosenMeanwhile = m_home.Path("B.mkv");
+  WriteFile(confirmed, "A before");
+  WriteFile(chosenMeanwhile, "B before");
+  HWND window = nullptr;
+  std::function<void()> duringQuestion;
+  m_desktop.AnswerBoxesWith([&](const ShownBox& box) {
+    if (!EndsWith(box.text, "Do you want to replace it?")) return IDOK;
+    duringQuestion();
+    return IDYES;
+  });
+  duringQuestion = [&] {
+    m_desktop.QueueFileChoice(chosenMeanwhile.string());
+    Click(window, IDC_BROWSE);
+  };
+  ConvertTo(confirmed, [&](HWND dialog) { window = dialog; });
+  EXPECT_THAT(m_desktop.BoxTexts(),
+              ElementsAre(confirmed.string() + " exists. Do you want to replace it?", kDone));
+  EXPECT_EQ(Contents(chosenMeanwhile), "B before");
+  ExpectFaithfulRewrap(m_fixture, m_source, confirmed);
+
+  WriteFile(confirmed, "A before");
+  m_desktop.boxes.clear();
+  duringQuestion = [&] { ChooseSource(window, confirmed); };
+  ConvertTo(confirmed, [&](HWND dialog) { window = dialog; });
+  EXPECT_THAT(m_desktop.BoxTexts(),
+              ElementsAre(confirmed.string() + " exists. Do you want to replace it?", kSourceAsOutput));
+  EXPECT_EQ(Contents(confirmed), "A before");
+}
+
+// A failed conversion keeps the old output byte for byte, removes a new one,
+// leaves nothing beside them, and says why in plain words.
+TEST_F(Converting, OnAFullDiskTheOldOutputStaysAndNothingIsLeftBeside) {
+  const fs::path disk = m_home.Path("small disk");
+  ScratchMount mount(disk, "size=64k");
+  if (!mount.Mounted()) GTEST_SKIP() << "mounting a small tmpfs needs root";
+  WriteFile(disk / "old.mkv", "the user's old file");
+  m_desktop.AnswerBoxesWith(
+      [](const ShownBox& box) { return EndsWith(box.text, "Do you want to replace it?") ? IDYES : IDOK; });
+  ConvertTo(disk / "old.mkv");
+  ConvertTo(disk / "new.mkv");
+  const std::string diskFull = "Failed to write the Matroska file!  hr=0x80070070\nThe disk is full.";
+  EXPECT_THAT(m_desktop.BoxTexts(),
+              ElementsAre((disk / "old.mkv").string() + " exists. Do you want to replace it?", diskFull,
+                          kDone, diskFull, kDone));
+  EXPECT_EQ(Contents(disk / "old.mkv"), "the user's old file");
+  EXPECT_THAT(FilesIn(disk), ElementsAre("old.mkv"));
+}
+
+TEST_F(Converting, ARelativeSourceNamedAtStartConvertsAfterAFileDialogChangedTheFolder) {
+  const fs::path clips = m_home.Path("clips");
+  fs::create_directories(clips);
+  fs::copy_file(m_source, clips / "in.mp4");
+  fs::current_path(clips);  // the desktop puts the folder back when the test ends
+  Run(
+      [&](HWND dialog) {
+        HandlePosted();
+        m_desktop.QueueFileChoice(m_output.string());
+        Click(dialog, IDC_BROWSE);  // the file dialogs enter the chosen file's folder
+        Click(dialog, IDC_CONVERT);
+        Click(dialog, IDCANCEL);
+      },
+      "in.mp4");
+  EXPECT_THAT(m_desktop.BoxTexts(), ElementsAre(kDone));
+  EXPECT_EQ(Stored("Option", "LastOpenedFolder"), clips.string() + "/");
+  ExpectFaithfulRewrap(m_fixture, clips / "in.mp4", m_output);
+}
+
+// While the update question of the close path is open, the window still
+// handles messages: a second close and a Convert must not act.
+TEST_F(MainWindow, ClosingRunsOnceEvenWhileItsUpdateQuestionIsOpen) {
+  while (CoIsInitializedOnThread()) CoUninitialize();
+  ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);  // the test's own hold on COM
+  m_app.WriteProfileInt("Setup", "t_first_update", 1700000000);
+  m_desktop.SetClock(1700000000 + 15552001);
+  HWND window = nullptr;
+  m_desktop.AnswerBoxesWith([&](const ShownBox& box) {
+    if (box.caption != "Update the program") return IDOK;
+    SendMessageA(window, WM_CLOSE, 0, 0);  // as the question's own message loop would
+    Click(window, IDC_CONVERT);
+    return IDNO;
+  });
+  Run([&](HWND dialog) {
+    window = dialog;
+    PostMessageA(dialog, WM_CLOSE, 0, 0);
+  });
+  ASSERT_EQ(m_desktop.boxes.size(), 2u);
+  EXPECT_EQ(m_desktop.boxes[0].caption, "Update the program");
+  EXPECT_EQ(m_desktop.boxes[1].text, kBusy);
+  EXPECT_TRUE(CoIsInitializedOnThread());
+  CoUninitialize();
 }
 
 TEST_F(MainWindow, ExitAndOkEndWithoutTheUpdateQuestion) {

@@ -61,10 +61,7 @@ class FakeFilter : public FakeObject, public IBaseFilter, public IFileSinkFilter
  public:
   explicit FakeFilter(std::string name) : m_name(std::move(name)) {}
   ULONG AddRef() override { return AddRefImpl(); }
-  ULONG Release() override {
-    if (LogReleases()) LogCall("Release " + m_name);
-    return ReleaseImpl();
-  }
+  ULONG Release() override { return ReleaseImpl(); }
   HRESULT QueryInterface(REFIID riid, void** ppv) override;
 
   FakePin* AddPin(PIN_DIRECTION direction);

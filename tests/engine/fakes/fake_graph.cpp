@@ -135,7 +135,6 @@ HRESULT FakeGraph::Run() {
 
 HRESULT FakeGraph::Stop() {
   LogCall("Stop");
-  if (logReleasesAfterStop) LogReleases() = true;
   return stopResult;
 }
 

@@ -31,10 +31,7 @@ class FakeGraph : public FakeObject,
   FakeGraph() = default;
   ~FakeGraph() override;
   ULONG AddRef() override { return AddRefImpl(); }
-  ULONG Release() override {
-    if (LogReleases()) LogCall("Release graph");
-    return ReleaseImpl();
-  }
+  ULONG Release() override { return ReleaseImpl(); }
   HRESULT QueryInterface(REFIID riid, void** ppv) override;
 
   // Adds a filter as if the graph had picked it while rendering.
@@ -54,11 +51,10 @@ class FakeGraph : public FakeObject,
   HRESULT stopResult = S_OK;
   std::function<void(FakeGraph&)> onRenderFile;
   int waitsBeforeEnd = 1;                     // WaitForCompletion calls until the run ends
-  HRESULT waitFailure = S_OK;  // a failure other than the time-out, answered with code 0
+  HRESULT waitFailure = S_OK;                 // a failure other than the time-out, answered with code 0
   std::function<void(int wait)> duringWait;   // runs inside each WaitForCompletion
   FakeEvent ending{EC_COMPLETE, 0, 0};        // queued when Run succeeds
   std::vector<FakeEvent> eventsBeforeEnding;  // queued before it
-  bool logReleasesAfterStop = false;
 
   // What the engine did.
   int waits = 0;

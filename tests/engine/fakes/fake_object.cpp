@@ -12,11 +12,6 @@ std::vector<std::string>& CallLog() {
 
 void LogCall(std::string entry) { CallLog().push_back(std::move(entry)); }
 
-bool& LogReleases() {
-  static bool log = false;
-  return log;
-}
-
 // The fakes only ever see ASCII names and paths.
 std::string Narrow(const WCHAR* text) {
   std::string narrow;

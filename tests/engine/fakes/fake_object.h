@@ -31,6 +31,3 @@ void LogCall(std::string entry);
   } while (0)
 
 std::string Narrow(const WCHAR* text);
-
-// While true, fakes that care log each Release ("Release <name>").
-bool& LogReleases();

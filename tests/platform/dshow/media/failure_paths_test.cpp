@@ -1,7 +1,6 @@
 // What users meet when things go wrong: bad or missing inputs, outputs that
 // cannot be written, a full disk. No crash, no hang, and the codes Windows
 // would give.
-#include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -9,6 +8,7 @@
 #include "tests/platform/dshow/media/graph_harness.h"
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
+#include "tests/support/scratch_mount.h"
 
 namespace fs = std::filesystem;
 using namespace media_test;
@@ -88,27 +88,6 @@ TEST_F(FailurePathsTest, FifosAreRefusedWithoutWaitingOnEitherSide) {
   ASSERT_EQ(BuildConversion(FixturePath(FixtureNamed("avi")), output, &built), S_OK);
   EXPECT_EQ(RunToCompletion(built.graph.Get(), 2000).runResult, HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
 }
-
-// A scratch file system of our own; needs root (CI and the development
-// machines run as root). Unmounted when the test ends.
-class ScratchMount {
- public:
-  ScratchMount(const fs::path& where, const std::string& options) : m_where(where) {
-    fs::create_directories(where);
-    m_mounted = ::mount("corvane-test", where.c_str(), "tmpfs", 0, options.c_str()) == 0;
-  }
-  ~ScratchMount() {
-    if (m_mounted) ::umount(m_where.c_str());
-  }
-  bool Mounted() const { return m_mounted; }
-  void MakeReadOnly() {
-    if (m_mounted) ::mount("corvane-test", m_where.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, nullptr);
-  }
-
- private:
-  fs::path m_where;
-  bool m_mounted = false;
-};
 
 TEST_F(FailurePathsTest, UnwritableFolderFailsRunWithAccessDenied) {
   const fs::path folder = ScratchDir("read_only") / "mount";
