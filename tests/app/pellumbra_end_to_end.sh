@@ -23,6 +23,7 @@ cleanup() {
   fi
   if [[ -n "$WM_PID" ]]; then kill "$WM_PID" 2>/dev/null || true; fi
   if [[ -n "$XVFB_PID" ]]; then kill "$XVFB_PID" 2>/dev/null || true; fi
+  umount "$WORK/full disk" 2>/dev/null || true
   rm -rf "$WORK"
   exit $status
 }
@@ -214,9 +215,47 @@ renamed_copy_keeps_own_settings() {
   check "Other.conf exists and Pellumbra.conf is unchanged"
 }
 
+# A relative source named at start, an existing output on a full disk and
+# Yes to replacing it: the failure names its cause, and the old file stays
+# byte for byte with nothing left beside it.
+visible_box() { xdotool search --onlyvisible --name "^Pellumbra\$" 2>/dev/null | head -n1; }
+visible_box_shown() { [[ -n "$(visible_box)" ]]; }
+
+failed_replace_keeps_the_old_file() {
+  echo "== d. a failed replace on a full disk"
+  local disk="$WORK/full disk"
+  mkdir -p "$disk"
+  if ! mount -t tmpfs -o size=16k corvane-test "$disk" 2>/dev/null; then
+    check "skipped: mounting a small disk needs root"
+    return 0
+  fi
+  printf 'the old file' >"$disk/old.mkv"
+  (cd "$FILMS" && "$PROGRAM" "second take.mp4" >>"$APP_LOG" 2>&1) &
+  APP_PID=$!
+  MAIN=$(await_window Corvane)
+  focus_on "$MAIN" || fail "the main window has no focus"
+  xdotool key Tab Tab  # Exit -> Open Video -> the output box, its text selected
+  xdotool type --delay 20 "$disk/old.mkv"
+  xdotool key Tab Tab space  # Browse -> Convert
+  act_until_gone Warning press_space  # Yes is the default answer
+  # The program's own hidden windows carry its name too: only a shown box counts.
+  wait_for 60 visible_box_shown || fail "no failure message"
+  import -window root "$SCREENS/disk-full.png"
+  press_space "$(visible_box)"
+  wait_for 10 bash -c '! xdotool search --onlyvisible --name "^Pellumbra\$" >/dev/null' || fail "the failure message stayed"
+  await_done_and_confirm message-box-disk-full.png
+  focus_on "$MAIN" || fail "the main window has no focus"
+  xdotool key Escape
+  await_exit
+  [[ "$(cat "$disk/old.mkv")" == "the old file" ]] || fail "old.mkv changed"
+  [[ "$(ls -A "$disk")" == "old.mkv" ]] || fail "files were left beside old.mkv"
+  check "old.mkv is unchanged and alone"
+}
+
 start_display
 make_home
 convert_by_mouse
 convert_by_keyboard
 renamed_copy_keeps_own_settings
+failed_replace_keeps_the_old_file
 echo "PASS"
