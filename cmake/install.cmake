@@ -6,8 +6,15 @@
 include(GNUInstallDirs)
 set(CORVANE_INSTALL_PROGRAM_DIR lib/corvane)
 
+# A stripped install (cpack, cmake --install --strip) also drops the .comment
+# and .note sections: compiler identification no one running it needs.
 function(corvane_install_program target)
   install(TARGETS ${target} RUNTIME DESTINATION ${CORVANE_INSTALL_PROGRAM_DIR})
+  set(installed "\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CORVANE_INSTALL_PROGRAM_DIR}/$<TARGET_FILE_NAME:${target}>")
+  install(CODE "if(CMAKE_INSTALL_DO_STRIP)
+    execute_process(COMMAND \"${CMAKE_OBJCOPY}\" --remove-section=.comment --remove-section=.note
+                            \"${installed}\" COMMAND_ERROR_IS_FATAL ANY)
+  endif()")
 endfunction()
 
 # Installs a symbolic link bin/<name> to the program in the program folder.
@@ -25,7 +32,6 @@ endif()
 if(TARGET corvane-remux)
   corvane_install_program(corvane-remux)
   corvane_install_link(corvane-remux)
-  install(FILES ${PROJECT_SOURCE_DIR}/tools/corvane-remux/corvane-remux.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endif()
 if(TARGET hh.exe)
   corvane_install_program(hh.exe)
@@ -34,24 +40,64 @@ if(TARGET corvane_help)
   install(FILES ${CORVANE_PROGRAM_DIR}/help.chm DESTINATION ${CORVANE_INSTALL_PROGRAM_DIR})
 endif()
 
-install(FILES ${PROJECT_SOURCE_DIR}/res/corvane.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-foreach(icon IN ITEMS res/corvane.png res/icons/corvane.png)
-  if(EXISTS ${PROJECT_SOURCE_DIR}/${icon})
-    install(FILES ${PROJECT_SOURCE_DIR}/${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
-    install(FILES ${PROJECT_SOURCE_DIR}/${icon} DESTINATION ${CMAKE_INSTALL_DATADIR}/pixmaps)
-    break()
-  endif()
-endforeach()
+# Manual pages and the package's changelog are shipped compressed, as
+# reproducibly as Debian's own (gzip -9n: no name, no time stamp).
+set(CORVANE_COMPRESSED_DIR ${CMAKE_BINARY_DIR}/compressed)
+function(corvane_compressed source name)
+  set(output ${CORVANE_COMPRESSED_DIR}/${name}.gz)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CORVANE_COMPRESSED_DIR}
+    COMMAND gzip -9n -c ${source} > ${output}
+    DEPENDS ${source}
+    VERBATIM)
+  set_property(GLOBAL APPEND PROPERTY CORVANE_COMPRESSED_FILES ${output})
+endfunction()
+
+if(TARGET Pellumbra)
+  corvane_compressed(${PROJECT_SOURCE_DIR}/app/Pellumbra.1 Pellumbra.1)
+  install(FILES ${CORVANE_COMPRESSED_DIR}/Pellumbra.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+if(TARGET corvane-remux)
+  corvane_compressed(${PROJECT_SOURCE_DIR}/tools/corvane-remux/corvane-remux.1 corvane-remux.1)
+  install(FILES ${CORVANE_COMPRESSED_DIR}/corvane-remux.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endif()
+corvane_compressed(${PROJECT_SOURCE_DIR}/packaging/changelog changelog.Debian)
+get_property(corvane_compressed_files GLOBAL PROPERTY CORVANE_COMPRESSED_FILES)
+add_custom_target(corvane_compressed_files ALL DEPENDS ${corvane_compressed_files})
+
+set(CORVANE_INSTALL_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/corvane)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright DESTINATION ${CORVANE_INSTALL_DOC_DIR})
+install(FILES ${CORVANE_COMPRESSED_DIR}/changelog.Debian.gz DESTINATION ${CORVANE_INSTALL_DOC_DIR})
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/lintian-overrides
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME corvane)
+
+# The desktop entry, the AppStream record and the icons share one
+# reverse-DNS name, under which docks and software centres find the program.
+install(FILES ${PROJECT_SOURCE_DIR}/res/${CORVANE_DESKTOP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/res/${CORVANE_DESKTOP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/res/icons/hicolor/ DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor)
+install(FILES ${PROJECT_SOURCE_DIR}/res/icons/${CORVANE_DESKTOP_ID}.svg
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 
 # A Debian package: cpack -G DEB in the build folder.
 set(CPACK_PACKAGE_NAME corvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "QuillonStudio")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Rewraps video files into Matroska (.mkv) without re-encoding")
+# Debian's control file allows 80 columns, the leading space included.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Corvane copies every stream of a video file (video, all audio tracks, subtitles,\nchapters and attachments) into a Matroska file without decoding or re-encoding\nanything, as fast as the disk allows. It comes with a small window program and\nthe command-line tool corvane-remux.")
-set(CPACK_PACKAGE_CONTACT "Corvane developers <corvane@localhost>")
+    "Corvane copies every stream of a video file (video, all audio tracks,\nsubtitles, chapters and attachments) into a Matroska file without decoding\nor re-encoding anything, as fast as the disk allows. It comes with a small\nwindow program and the command-line tool corvane-remux.")
+set(CPACK_PACKAGE_CONTACT "Corvane maintainers <maintainers@corvane.app>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+# The Debian revision is the one the package's changelog names last.
+file(STRINGS ${PROJECT_SOURCE_DIR}/packaging/changelog corvane_changelog_head LIMIT_COUNT 1)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog)
+if(corvane_changelog_head MATCHES "^corvane \\([^)]+-([^)]+)\\)")
+  set(CPACK_DEBIAN_PACKAGE_RELEASE ${CMAKE_MATCH_1})
+endif()
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION video)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Installs everything Corvane needs to build, run and test on Debian 12
-# (clang and its runtime libraries for the fuzz target).
+# (clang and its runtime libraries for the fuzz target; the desktop's and the
+# distribution's own checkers for the desktop entry, the AppStream record and
+# the manual pages).
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 SUDO=""
@@ -14,6 +16,7 @@ packages=(
   libchm-dev libchm-bin fp-utils
   clang libclang-rt-14-dev
   libjemalloc-dev
+  desktop-file-utils appstream mandoc
 )
 missing=()
 for p in "${packages[@]}"; do

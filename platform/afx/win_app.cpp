@@ -126,6 +126,9 @@ int AfxWinMain(int argc, char** argv, const ModuleResources& resources) {
   app->SetNamesFromExecutable(ExecutablePath(argv));
   app->SetCommandLine(argc, argv);  // what Qt has left: its own options are gone
   qt.setApplicationName(QString::fromUtf8(app->m_pszAppName));
+  // Lets docks and task bars match the windows to the desktop entry (the
+  // Wayland app id; the X11 WM_CLASS is the application name).
+  QGuiApplication::setDesktopFileName(QStringLiteral(CORVANE_DESKTOP_ID));
   // A program whose work is one modal dialog returns FALSE from InitInstance:
   // it has no message loop of its own, and the process ends after it.
   if (app->InitInstance()) RunMessageLoop([] { return false; });  // ends on WM_QUIT

@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs Pellumbra under Xvfb and drives it with xdotool: a conversion by mouse,
 # one by keyboard alone, and a renamed copy that keeps settings of its own.
-# Usage: pellumbra_end_to_end.sh <path to Pellumbra>
+# Usage: pellumbra_end_to_end.sh <path to Pellumbra> <its desktop entry>
 set -euo pipefail
 
 PROGRAM=$(readlink -f "$1")
+DESKTOP_ENTRY=$2
 SCREENS="$(pwd)/test-screens"
 WORK=$(mktemp -d)
 APP_LOG="$WORK/app.log"
@@ -168,6 +169,11 @@ convert_by_mouse() {
   start_program "$PROGRAM"
   [[ -f "$XDG_CONFIG_HOME/QuillonStudio/Pellumbra.conf" ]] || fail "Pellumbra.conf was not created"
   check "Pellumbra.conf exists"
+  # Docks match a window to its launcher by the window's class.
+  local class
+  class=$(sed -n 's/^StartupWMClass=//p' "$DESKTOP_ENTRY")
+  xprop -id "$MAIN" WM_CLASS | grep -q ", \"$class\"\$" || fail "WM_CLASS is not the desktop entry's $class"
+  check "WM_CLASS names $class"
   click_control 7 49 66 14  # Open Video
   choose_source "$SOURCE"
   click_control 7 114 66 14  # Convert

@@ -178,6 +178,12 @@ TEST(RemuxHelp, ExplainsItselfAndConvertsNothing) {
   const ProcessResult wrong = Remux({"only-one-argument"});
   EXPECT_EQ(wrong.exitCode, 2);
   EXPECT_NE(wrong.err.find("--help"), std::string::npos);
+  // A help text that cannot be written is a failure, not a silent success.
+  const ProcessResult full =
+      RunProgram("/bin/sh", {"-c", "exec \"$0\" --help >/dev/full", CORVANE_REMUX_PROGRAM});
+  EXPECT_EQ(full.exitCode, 1);
+  EXPECT_NE(full.err.find("write error"), std::string::npos) << full.err;
+  EXPECT_NE(Remux({"--version"}).out.find("GNU GPL version 3 or later"), std::string::npos);
 }
 
 }  // namespace

@@ -15,11 +15,6 @@ TEST(RemuxCommandLine, TakesASourceAndAnOutputWithOptionsAnywhere) {
   EXPECT_EQ(late.error, "");
   EXPECT_TRUE(late.options.overwrite && late.options.quiet && late.options.verify);
 
-  // After "--" a name that starts with a dash is a file.
-  const auto dashed = ParseRemuxCommandLine({"--", "-in.mp4", "out.mkv"});
-  EXPECT_EQ(dashed.error, "");
-  EXPECT_EQ(dashed.options.sourcePaths, std::vector<std::string>{"-in.mp4"});
-
   EXPECT_TRUE(ParseRemuxCommandLine({"--version"}).options.showVersion);
 }
 
@@ -33,6 +28,30 @@ TEST(RemuxCommandLine, TakesAnyNumberOfSourcesWithAnOutputOption) {
   const auto single = ParseRemuxCommandLine({"--output=x.mkv", "a.mp4"});
   EXPECT_EQ(single.error, "");
   EXPECT_EQ(single.options.outputPath, "x.mkv");
+}
+
+// Bundled short options, shortened long ones and "--", as GNU programs take
+// them.
+TEST(RemuxCommandLine, TakesOptionsTheGnuWay) {
+  const auto bundled = ParseRemuxCommandLine({"-qyo", "folder", "a.mp4"});
+  EXPECT_EQ(bundled.error, "");
+  EXPECT_TRUE(bundled.options.quiet && bundled.options.overwrite);
+  EXPECT_EQ(bundled.options.outputPath, "folder");
+
+  const auto shortened = ParseRemuxCommandLine({"--verb", "--over", "--out=x.mkv", "a.mp4"});
+  EXPECT_EQ(shortened.error, "");
+  EXPECT_TRUE(shortened.options.verbose && shortened.options.overwrite && !shortened.options.verify);
+  EXPECT_EQ(shortened.options.outputPath, "x.mkv");
+
+  // "--ver" could be --verify, --verbose or --version.
+  EXPECT_NE(ParseRemuxCommandLine({"--ver", "a", "b"}).error, "");
+  EXPECT_NE(ParseRemuxCommandLine({"-qx", "a", "b"}).error, "");
+  EXPECT_NE(ParseRemuxCommandLine({"--verify=yes", "a", "b"}).error, "");
+
+  const auto ended = ParseRemuxCommandLine({"-o", "out", "--", "-y", "--help"});
+  EXPECT_EQ(ended.error, "");
+  EXPECT_FALSE(ended.options.overwrite || ended.options.showHelp);
+  EXPECT_EQ(ended.options.sourcePaths, (std::vector<std::string>{"-y", "--help"}));
 }
 
 TEST(RemuxCommandLine, RefusesWhatItCannotUse) {

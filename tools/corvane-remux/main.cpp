@@ -4,7 +4,9 @@
 #include <unistd.h>
 
 #include <array>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 
 extern "C" {
@@ -79,6 +81,15 @@ int RunBatch(const RemuxPlan& plan, JobSettings settings) {
   return tally.ExitStatus();
 }
 
+// Prints the help or version text. A text that did not reach its reader (a
+// full disk, for one) is an error like any other, not a success.
+int PrintText(const std::string& text) {
+  std::fputs(text.c_str(), stdout);
+  if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
+  std::fprintf(stderr, "%s: write error: %s\n", kProgram, std::strerror(errno));
+  return 1;
+}
+
 void PrintLibraryLine(int /*level*/, const std::string& line) {
   std::fprintf(stderr, "%s: media library: %s\n", kProgram, line.c_str());
 }
@@ -100,14 +111,8 @@ void PrepareForConverting(bool verbose) {
 int main(int argc, char** argv) {
   const ParsedCommandLine parsed = ParseRemuxCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   const RemuxOptions& options = parsed.options;
-  if (options.showHelp) {
-    std::fputs(RemuxUsageText(kProgram).c_str(), stdout);
-    return 0;
-  }
-  if (options.showVersion) {
-    std::printf("%s %s\n", kProgram, CORVANE_VERSION);
-    return 0;
-  }
+  if (options.showHelp) return PrintText(RemuxUsageText(kProgram));
+  if (options.showVersion) return PrintText(RemuxVersionText(kProgram, CORVANE_VERSION));
   if (!parsed.error.empty()) {
     std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", kProgram, parsed.error.c_str(), kProgram);
     return kExitUsage;

@@ -1,21 +1,25 @@
 #include "tools/corvane-remux/remux_options.h"
 
+#include <getopt.h>
+
 namespace {
 
 constexpr char kExpected[] = "expected SOURCE OUTPUT.mkv, or SOURCE... -o FOLDER";
 
-// Sets the flag an option names; false for anything that is not a flag.
-bool TakeFlag(const std::string& argument, RemuxOptions& options) {
-  bool* const flag = argument == "--help" || argument == "-h"        ? &options.showHelp
-                     : argument == "--version"                       ? &options.showVersion
-                     : argument == "--overwrite" || argument == "-y" ? &options.overwrite
-                     : argument == "--quiet" || argument == "-q"     ? &options.quiet
-                     : argument == "--verify"                        ? &options.verify
-                     : argument == "--verbose" || argument == "-v"   ? &options.verbose
-                                                                     : nullptr;
-  if (flag) *flag = true;
-  return flag != nullptr;
-}
+// Long options without a short form take values no character has.
+enum LongOnlyOption : int { kVerifyOption = 256, kVersionOption };
+
+constexpr option kLongOptions[] = {{"output", required_argument, nullptr, 'o'},
+                                   {"overwrite", no_argument, nullptr, 'y'},
+                                   {"quiet", no_argument, nullptr, 'q'},
+                                   {"verbose", no_argument, nullptr, 'v'},
+                                   {"verify", no_argument, nullptr, kVerifyOption},
+                                   {"version", no_argument, nullptr, kVersionOption},
+                                   {"help", no_argument, nullptr, 'h'},
+                                   {nullptr, 0, nullptr, 0}};
+// The leading '-' hands back every operand in place (so that "SOURCE... -o
+// FOLDER" works even under POSIXLY_CORRECT); ':' tells a missing value apart.
+constexpr char kShortOptions[] = "-:o:yqvh";
 
 std::string SetOutput(const std::string& value, RemuxOptions& options) {
   if (options.outputIsOption) return "-o is given twice";
@@ -40,30 +44,76 @@ std::string TakePaths(std::vector<std::string> paths, RemuxOptions& options) {
   return {};
 }
 
+// The message for what getopt_long refused. `argument` is the last command
+// line element it took; for a bad short option inside a bundle only the
+// option character is known.
+std::string RefusedOption(int code, int option, const std::string& argument) {
+  const bool isLong = argument.rfind("--", 0) == 0;
+  if (code == ':') return (isLong ? argument.substr(0, argument.find('=')) : "-o") + " needs a name";
+  if (option == 0) return "unknown or ambiguous option: " + argument;
+  // A known option character here means a long option given a value it does
+  // not take ("--verify=yes"); anything else is an unknown short option.
+  if (option > 255 || std::string("oyqvh").find(static_cast<char>(option)) != std::string::npos)
+    return "option takes no value: " + argument;
+  return std::string("unknown option: -") + static_cast<char>(option);
+}
+
+// Applies one option getopt_long recognised; returns an error or nothing.
+std::string TakeOption(int code, const char* value, RemuxOptions& options) {
+  switch (code) {
+    case 'o':
+      return SetOutput(value, options);
+    case 'y':
+      options.overwrite = true;
+      break;
+    case 'q':
+      options.quiet = true;
+      break;
+    case 'v':
+      options.verbose = true;
+      break;
+    case 'h':
+      options.showHelp = true;
+      break;
+    case kVerifyOption:
+      options.verify = true;
+      break;
+    case kVersionOption:
+      options.showVersion = true;
+      break;
+  }
+  return {};
+}
+
 }  // namespace
 
 ParsedCommandLine ParseRemuxCommandLine(const std::vector<std::string>& arguments) {
+  // getopt_long wants a mutable argv with the program's name first.
+  std::vector<std::string> storage{"corvane-remux"};
+  storage.insert(storage.end(), arguments.begin(), arguments.end());
+  std::vector<char*> argv;
+  for (std::string& argument : storage) argv.push_back(argument.data());
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(storage.size());
+
   ParsedCommandLine parsed;
-  RemuxOptions& options = parsed.options;
   std::vector<std::string> paths;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < arguments.size() && parsed.error.empty(); ++i) {
-    const std::string& argument = arguments[i];
-    if (optionsEnded || argument.size() < 2 || argument[0] != '-') {
-      paths.push_back(argument);
-    } else if (argument == "--") {
-      optionsEnded = true;
-    } else if (argument == "-o" || argument == "--output") {
-      parsed.error =
-          i + 1 < arguments.size() ? SetOutput(arguments[++i], options) : argument + " needs a name";
-    } else if (argument.rfind("--output=", 0) == 0) {
-      parsed.error = SetOutput(argument.substr(9), options);
-    } else if (!TakeFlag(argument, options)) {
-      parsed.error = "unknown option: " + argument;
-    }
+  optind = 0;  // glibc: start afresh, forgetting any earlier command line
+  opterr = 0;  // the caller reports errors in its own words
+  int code = 0;
+  while (parsed.error.empty() &&
+         (code = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr)) != -1) {
+    if (code == 1)
+      paths.emplace_back(optarg);
+    else if (code == '?' || code == ':')
+      parsed.error = RefusedOption(code, optopt, storage[optind - 1]);
+    else
+      parsed.error = TakeOption(code, optarg, parsed.options);
   }
-  if (parsed.error.empty() && !options.showHelp && !options.showVersion)
-    parsed.error = TakePaths(paths, options);
+  // What follows "--" is all operands.
+  if (code == -1) paths.insert(paths.end(), storage.begin() + optind, storage.end());
+  if (parsed.error.empty() && !parsed.options.showHelp && !parsed.options.showVersion)
+    parsed.error = TakePaths(paths, parsed.options);
   return parsed;
 }
 
@@ -80,16 +130,20 @@ std::string RemuxUsageText(const std::string& programName) {
          "converted one after another, each to FOLDER/NAME.mkv.\n"
          "\n"
          "  -o, --output NAME  the output file, or the folder for the outputs\n"
-         "  --overwrite, -y    replace existing outputs (without it an existing\n"
+         "  -y, --overwrite    replace existing outputs (without it an existing\n"
          "                     file is left alone: refused for one source,\n"
          "                     skipped in a batch)\n"
-         "  --verify           read the written file back and compare every\n"
+         "      --verify       read the written file back and compare every\n"
          "                     packet with the source's; a difference fails\n"
-         "  --quiet, -q        print only errors and warnings\n"
-         "  --verbose, -v      also print the engine's steps and the media\n"
+         "  -q, --quiet        print only errors and warnings\n"
+         "  -v, --verbose      also print the engine's steps and the media\n"
          "                     libraries' own warnings\n"
-         "  --version          show the version\n"
-         "  --help, -h         show this text\n"
+         "      --version      show the version and the licence\n"
+         "  -h, --help         show this text\n"
+         "  --                 end the options: what follows are file names\n"
+         "\n"
+         "Short options can be bundled (-qy), and a long option can be shortened\n"
+         "as long as it stays unambiguous (--verb).\n"
          "\n"
          "SOURCE is only read, never changed. The output is written to a hidden\n"
          "file beside it and takes the output's name only when it is complete,\n"
@@ -103,4 +157,13 @@ std::string RemuxUsageText(const std::string& programName) {
          "stream Matroska cannot carry, or a damaged or cut-off source: a warning\n"
          "says what is missing), 130 (143) when stopped by Ctrl+C (SIGTERM). A\n"
          "batch exits with the worst status of its files.\n";
+}
+
+std::string RemuxVersionText(const std::string& programName, const std::string& version) {
+  return programName + " (Corvane) " + version +
+         "\n"
+         "Copyright (C) 2026 Quillon Studio\n"
+         "License GPLv3+: GNU GPL version 3 or later.\n"
+         "This is free software: you are free to change and redistribute it.\n"
+         "There is NO WARRANTY, to the extent permitted by law.\n";
 }

@@ -27,3 +27,5 @@ struct ParsedCommandLine {
 ParsedCommandLine ParseRemuxCommandLine(const std::vector<std::string>& arguments);
 
 std::string RemuxUsageText(const std::string& programName);
+// The --version text: the version, the copyright and the licence.
+std::string RemuxVersionText(const std::string& programName, const std::string& version);
