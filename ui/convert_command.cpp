@@ -28,6 +28,7 @@ void ConverterDialog::OnConvert() {
     return;
   }
   UpdateData(TRUE);
+  if (!m_queuedSources.empty()) return ConvertQueue();
   // The path the question names is the one converted and replaced, whatever
   // Browse puts in the box while the question is open.
   char outputCopy[MAX_PATH];

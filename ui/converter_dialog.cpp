@@ -47,10 +47,13 @@ ConverterDialog::ConverterDialog(CWnd* parent) : CDialog(IDD_CONVERTER_DIALOG, p
   m_bConverting = 0;
 }
 
-void ConverterDialog::ChooseSourceOnStart(const CString& path) {
-  std::error_code error;
-  const std::filesystem::path absolute = std::filesystem::absolute(std::string(path), error);
-  m_strStartSource = error ? path : CString(absolute.string());
+void ConverterDialog::ChooseSourcesOnStart(const std::vector<CString>& paths) {
+  m_startSources.clear();
+  for (const CString& path : paths) {
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::absolute(std::string(path), error);
+    m_startSources.push_back(error ? path : CString(absolute.string()));
+  }
 }
 
 void ConverterDialog::DoDataExchange(CDataExchange* exchange) {
@@ -72,8 +75,9 @@ BOOL ConverterDialog::OnInitDialog() {
   SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(m_hIcon));
   DragAcceptFiles();
   // Posted, so that the file is taken (or refused) once the window shows.
-  if (!m_strStartSource.IsEmpty()) {
-    PostMessage(WM_DROPFILES, reinterpret_cast<WPARAM>(CreateDropHandle({m_strStartSource})));
+  if (!m_startSources.empty()) {
+    PostMessage(WM_DROPFILES,
+                reinterpret_cast<WPARAM>(CreateDropHandle({m_startSources.begin(), m_startSources.end()})));
   }
   m_versionInfo.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
   if (!GetVersionExA(&m_versionInfo)) MessageBox("Can get Windows Version", "Error", MB_OK);

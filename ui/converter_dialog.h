@@ -2,18 +2,22 @@
 // to help, the web site and the About box. It holds the workflow's state.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "platform/afx/afxwin.h"
 #include "platform/win32/kernel.h"
 #include "res/resource.h"
+#include "ui/conversion_queue.h"
 
 class ConverterDialog : public CDialog {
  public:
   explicit ConverterDialog(CWnd* parent = nullptr);
 
-  // The file the window takes as its source once it shows, as if dropped on
-  // it: the program's "open with" argument. A relative path is taken from the
-  // current folder now, before any file dialog changes it.
-  void ChooseSourceOnStart(const CString& path);
+  // The files the window takes as its sources once it shows, as if dropped
+  // on it: the program's "open with" arguments. Relative paths are taken from
+  // the current folder now, before any file dialog changes it.
+  void ChooseSourcesOnStart(const std::vector<CString>& paths);
 
  protected:
   void DoDataExchange(CDataExchange* exchange) override;
@@ -23,8 +27,9 @@ class ConverterDialog : public CDialog {
   void OnPaint();
   HICON OnQueryDragIcon();
   void OnOpenVideo();
-  // One dropped file becomes the source; several, a folder or anything that
-  // cannot be opened are refused. Ignored while converting.
+  // One dropped file becomes the source, as with Open Video; several become a
+  // queue of sources, leaving out (and naming) folders and files that cannot
+  // be opened or are no video. Ignored while converting.
   void OnDropFiles(HDROP drop);
   void OnExit();
   void OnClose();
@@ -51,11 +56,18 @@ class ConverterDialog : public CDialog {
   // Makes `path`, an existing file, the source: remembers its folder for
   // the next Open Video and shows its name.
   void ChooseSource(LPCSTR path);
+  // Makes several files the sources, converted one after another.
+  void ChooseSources(const std::vector<CString>& paths);
+  void DropOneFile(const std::string& path);
   bool ConfirmOutput(char (&outputCopy)[MAX_PATH]);
+  bool AskAboutExistingOutputs(const std::vector<QueuedConversion>& plan);
+  void ConvertQueue();
   bool RefuseSourceAsOutput(LPCSTR sourcePath, LPCSTR outputPath);
   void RunConversion(LPCSTR sourcePath, LPCSTR outputPath);
 
-  CString m_strStartSource;
+  std::vector<CString> m_startSources;
+  // Two or more sources chosen at once; empty when m_szInputPath is the one.
+  std::vector<CString> m_queuedSources;
   // Set once the close path has begun: a second close, or a Convert while
   // its update question is open, does nothing.
   bool m_bClosing = false;

@@ -7,6 +7,7 @@
 #include "platform/win32/modules.h"
 #include "platform/win32/shell_folders.h"
 #include "platform/win32/user/common_dialogs.h"
+#include "ui/conversion_queue.h"
 #include "ui/converter_dialog.h"
 #include "ui/path_operations.h"
 #include "ui/text_limits.h"
@@ -33,12 +34,19 @@ void ConverterDialog::OnOpenVideo() {
 
 void ConverterDialog::ChooseSource(LPCSTR path) {
   if (!CopyWithin(m_szInputPath, path)) return;  // both callers pass paths that fit
+  m_queuedSources.clear();
   // A path without a folder would store an empty folder, which the next Open
   // Video cannot start in.
   const CString folder = GetPathFolder(m_szInputPath);
   if (!folder.IsEmpty()) AfxGetApp()->WriteProfileString("Option", "LastOpenedFolder", folder);
   char name[MAX_PATH];
   if (GetPathFileName(m_szInputPath, name, sizeof(name))) GetDlgItem(IDC_SOURCE_NAME)->SetWindowText(name);
+}
+
+void ConverterDialog::ChooseSources(const std::vector<CString>& paths) {
+  ChooseSource(paths.front());
+  m_queuedSources = paths;
+  GetDlgItem(IDC_SOURCE_NAME)->SetWindowText(QueueLabel(paths));
 }
 
 namespace {

@@ -13,8 +13,12 @@ CString WindowTitle(HWND window) {
 
 }  // namespace
 
-WindowConversionListener::WindowConversionListener(HWND window)
-    : m_window(window), m_caption(WindowTitle(window)) {}
+WindowConversionListener::WindowConversionListener(HWND window, const std::string& step)
+    : m_window(window),
+      m_caption(WindowTitle(window)),
+      m_shownCaption(step.empty() ? std::string(m_caption) : m_caption + " - " + step) {
+  if (!step.empty()) SetWindowTextA(m_window, m_shownCaption.c_str());
+}
 
 WindowConversionListener::~WindowConversionListener() { SetWindowTextA(m_window, m_caption); }
 
@@ -28,7 +32,7 @@ void WindowConversionListener::OnMessage(const ConversionMessage& message) {
 }
 
 void WindowConversionListener::OnProgress(const ConversionProgress& progress) {
-  std::string title = ProgressTitle(m_caption, progress.shareDone, progress.elapsedSeconds);
+  std::string title = ProgressTitle(m_shownCaption, progress.shareDone, progress.elapsedSeconds);
   // The title is set only when its text changes, so the window manager is not
   // asked to redraw the same caption ten times a second.
   if (title == m_shown) return;

@@ -8,9 +8,10 @@
 #include "engine/conversion_listener.h"
 #include "platform/afx/afxwin.h"
 
-class WindowConversionListener final : public MessageBoxListener {
+class WindowConversionListener : public MessageBoxListener {
  public:
-  explicit WindowConversionListener(HWND window);
+  // `step` ("2/5") follows the caption at once while a queue is converted.
+  explicit WindowConversionListener(HWND window, const std::string& step = {});
   // Gives the window its title back.
   ~WindowConversionListener() override;
   WindowConversionListener(const WindowConversionListener&) = delete;
@@ -22,5 +23,6 @@ class WindowConversionListener final : public MessageBoxListener {
  private:
   HWND m_window;
   CString m_caption;
+  std::string m_shownCaption;  // the caption with the queue's step
   std::string m_shown;
 };

@@ -258,10 +258,30 @@ failed_replace_keeps_the_old_file() {
   check "old.mkv is unchanged and alone"
 }
 
+# Three files named on the command line become a queue: Convert writes three
+# files into the output box's folder and sums them up in one message.
+queue_from_the_command_line() {
+  echo "== e. a queue from the command line"
+  local queue="$WORK/queue" name
+  mkdir -p "$queue"
+  for name in one two three; do cp "$SOURCE" "$queue/$name.mp4"; done
+  (cd "$queue" && "$PROGRAM" one.mp4 two.mp4 three.mp4 >>"$APP_LOG" 2>&1) &
+  APP_PID=$!
+  MAIN=$(await_window Corvane)
+  focus_on "$MAIN" || fail "the main window has no focus"
+  xdotool key Tab Tab Tab Tab space  # Exit -> Open Video -> output box -> Browse -> Convert
+  await_done_and_confirm message-box-queue.png
+  focus_on "$MAIN" || fail "the main window has no focus"
+  xdotool key Escape
+  await_exit
+  for name in one two three; do check_matroska "$HOME/Videos/$name.mkv"; done
+}
+
 start_display
 make_home
 convert_by_mouse
 convert_by_keyboard
 renamed_copy_keeps_own_settings
 failed_replace_keeps_the_old_file
+queue_from_the_command_line
 echo "PASS"

@@ -33,6 +33,7 @@ namespace fs = std::filesystem;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::IsEmpty;
+using ::testing::StartsWith;
 
 constexpr char kDone[] = "Converting is done!";
 constexpr char kBusy[] = "Please wait conversion";
@@ -91,7 +92,7 @@ class MainWindow : public testing::Test {
   // dialog's result; the script has to end the dialog.
   INT_PTR Run(const std::function<void(HWND)>& script, const std::string& startSource = {}) {
     ConverterDialog dialog;
-    if (!startSource.empty()) dialog.ChooseSourceOnStart(startSource);
+    if (!startSource.empty()) dialog.ChooseSourcesOnStart({startSource});
     m_app.m_pMainWnd = &dialog;
     QTimer::singleShot(0, [&] { script(dialog.m_hWnd); });
     const INT_PTR result = dialog.DoModal();
@@ -177,10 +178,9 @@ TEST_F(MainWindow, OpenVideoShowsTheNameAndTheNextChoiceStartsInItsFolderAlsoAft
   EXPECT_EQ(Stored("Option", "LastOpenedFolder"), folder);
 }
 
-constexpr char kOneFileOnly[] = "Please drop a single video file: Corvane converts one video at a time.";
 constexpr char kCannotOpen[] = " is not a file that can be opened. Please choose a single video file.";
 
-TEST_F(MainWindow, ADroppedFileIsChosenLikeOpenVideoWhileSeveralOrAFolderAreRefused) {
+TEST_F(MainWindow, ADroppedFileIsChosenLikeOpenVideoAndDroppedFilesThatAreNoVideoAreNamed) {
   const std::string folder = m_home.Path("drops/");
   WriteFile(folder + "clip one.mp4", "not looked at");
   WriteFile(folder + "clip two.mp4", "not looked at");
@@ -193,7 +193,7 @@ TEST_F(MainWindow, ADroppedFileIsChosenLikeOpenVideoWhileSeveralOrAFolderAreRefu
     HandlePosted();
     shown = TextOf(dialog, IDC_SOURCE_NAME);
     outputAfterDrop = TextOf(dialog, IDC_OUTPUT_PATH);
-    Drop(dialog, {folder + "clip one.mp4", folder + "clip two.mp4"});
+    Drop(dialog, {folder + "clip one.mp4", m_home.Path("drops"), folder + "clip two.mp4"});
     Drop(dialog, {m_home.Path("drops")});
     HandlePosted();
     shownAtEnd = TextOf(dialog, IDC_SOURCE_NAME);
@@ -203,7 +203,12 @@ TEST_F(MainWindow, ADroppedFileIsChosenLikeOpenVideoWhileSeveralOrAFolderAreRefu
   EXPECT_EQ(outputAfterDrop, output);
   EXPECT_EQ(shownAtEnd, shown);
   EXPECT_EQ(Stored("Option", "LastOpenedFolder"), folder);
-  ASSERT_THAT(m_desktop.BoxTexts(), ElementsAre(kOneFileOnly, m_home.Path("drops") + kCannotOpen));
+  ASSERT_THAT(
+      m_desktop.BoxTexts(),
+      ElementsAre("These dropped files were left out:\n  " + folder + "clip one.mp4: not a video file\n  " +
+                      m_home.Path("drops") + ": not a file that can be opened\n  " + folder +
+                      "clip two.mp4: not a video file\n",
+                  m_home.Path("drops") + kCannotOpen));
   for (const ShownBox& box : m_desktop.boxes) {
     EXPECT_EQ(box.owner, window);
     EXPECT_EQ(box.caption, "Error");
@@ -446,6 +451,46 @@ TEST_F(Converting, ARelativeSourceNamedAtStartConvertsAfterAFileDialogChangedThe
   EXPECT_THAT(m_desktop.BoxTexts(), ElementsAre(kDone));
   EXPECT_EQ(Stored("Option", "LastOpenedFolder"), clips.string() + "/");
   ExpectFaithfulRewrap(m_fixture, clips / "in.mp4", m_output);
+}
+
+// Several sources convert one after another into the output box's folder,
+// each through the safe path, with one question and one summary.
+TEST_F(Converting, ADropOfSeveralFilesIsAQueueWithOneQuestionAndOneSummary) {
+  const fs::path in = m_home.Path("queue");
+  fs::create_directories(in);
+  for (const char* name : {"a.mp4", "b.mp4", "d.mp4"}) fs::copy_file(m_source, in / name);
+  fs::copy_file(media_test::TruncatedMp4(), in / "cut.mp4");
+  const fs::path out = m_home.Path("Videos");
+  WriteFile(out / "a.mkv", "kept");
+  fs::create_directories(out / "b.mkv");  // an output that cannot be written: b fails
+  HWND window = nullptr;
+  std::string titleDuringQueue;
+  m_desktop.AnswerBoxesWith([&](const ShownBox& box) {
+    if (box.text == kBusy) titleDuringQueue = WidgetOf(window)->windowTitle().toStdString();
+    return EndsWith(box.text, "Replace them?") ? IDNO : IDOK;
+  });
+  std::string label;
+  Run([&](HWND dialog) {
+    window = dialog;
+    Drop(dialog, {(in / "a.mp4").string(), (in / "b.mp4").string(), (in / "cut.mp4").string(),
+                  (in / "d.mp4").string()});
+    HandlePosted();
+    label = TextOf(dialog, IDC_SOURCE_NAME);
+    SetWindowTextA(GetDlgItem(dialog, IDC_OUTPUT_PATH), (out / "ignored name.mkv").c_str());
+    PostMessageA(dialog, WM_CLOSE, 0, 0);  // handled while the first file converts
+    Click(dialog, IDC_CONVERT);
+    Click(dialog, IDCANCEL);
+  });
+  EXPECT_EQ(label, "4 files: a.mp4, b.mp4, \xE2\x80\xA6");
+  EXPECT_THAT(
+      m_desktop.BoxTexts(),
+      ElementsAre("1 of 4 output files exist. Replace them?", kBusy,
+                  "Converted: d.mp4\nWritten, but incomplete: cut.mp4\nFailed: b.mp4 (a folder stands "
+                  "where a file was expected)\nSkipped: a.mp4 (the output exists)\nConverting is done!"));
+  EXPECT_THAT(titleDuringQueue, StartsWith("Corvane - 3/4"));  // b fails before its run waits
+  EXPECT_EQ(Contents(out / "a.mkv"), "kept");
+  EXPECT_THAT(FilesIn(out), ElementsAre("a.mkv", "b.mkv", "cut.mkv", "d.mkv"));
+  ExpectFaithfulRewrap(m_fixture, in / "d.mp4", out / "d.mkv");
 }
 
 // While the update question of the close path is open, the window still
