@@ -16,7 +16,11 @@ constexpr char kSuffix[] = ".part";
 
 std::string HiddenSiblingTemplate(const std::string& outputPath) {
   const std::filesystem::path output(outputPath);
-  return (output.parent_path() / ("." + output.filename().string() + ".XXXXXX" + kSuffix)).string();
+  std::string name = ".";
+  name += output.filename().string();
+  name += ".XXXXXX";
+  name += kSuffix;
+  return (output.parent_path() / name).string();
 }
 
 // A new file gets what the user's umask leaves of rw-rw-rw-; a replaced one

@@ -1,10 +1,10 @@
 #include "links/web_links.h"
 
+#include "paths/path_operations.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/win_exec.h"
 #include "res/web_addresses.h"
-#include "ui/path_operations.h"
 
 const char BrowserFailureText[] = "The Program does not launch your web browser to access " CORVANE_HOME_PAGE
                                   " ,\nPlease launch your web browser and input the URL manually.";

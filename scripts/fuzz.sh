@@ -12,7 +12,7 @@ if command -v ccache >/dev/null; then
   launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_C_COMPILER_LAUNCHER=ccache)
 fi
 CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCORVANE_FUZZ=ON -DCORVANE_TESTS=OFF "${launcher[@]}" >/dev/null
+  -DCORVANE_FUZZ=ON -DCORVANE_TESTS=OFF -DCORVANE_WERROR=ON "${launcher[@]}" >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target demux_mux_fuzzer
 
 seeds="$dir/seeds"

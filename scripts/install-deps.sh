@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs everything Corvane needs to build, run and test on Debian 12
-# (clang and its runtime libraries for the fuzz target; the desktop's and the
-# distribution's own checkers for the desktop entry, the AppStream record and
-# the manual pages).
+# Installs what Corvane needs on Debian 12. Without arguments: what building
+# and running the programs needs (the compiler, CMake, Qt 6, FFmpeg's
+# libraries, chmlib and the help compiler, jemalloc). With --tests: also what
+# the tests, the clang builds and the fuzzer need (GoogleTest, clang, ffmpeg
+# and MKVToolNix for the media checks, a virtual display and xdotool for the
+# end-to-end test, the desktop's and the distribution's own checkers for the
+# desktop entry, the AppStream record and the manual pages, GNU time for the
+# benchmark).
 set -euo pipefail
 export DEBIAN_FRONTEND=noninteractive
 SUDO=""
@@ -11,13 +15,26 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev
   libavformat-dev libavcodec-dev libavutil-dev
-  libgtest-dev libgmock-dev
-  ffmpeg mkvtoolnix xvfb xdotool imagemagick time openbox x11-utils
-  libchm-dev libchm-bin fp-utils
-  clang libclang-rt-14-dev
+  libchm-dev fp-utils
   libjemalloc-dev
-  desktop-file-utils appstream mandoc
 )
+case "${1:-}" in
+  "") ;;
+  --tests)
+    packages+=(
+      libgtest-dev libgmock-dev
+      clang libclang-rt-14-dev
+      ffmpeg mkvtoolnix
+      xvfb xdotool openbox x11-utils imagemagick
+      desktop-file-utils appstream mandoc
+      time
+    )
+    ;;
+  *)
+    echo "usage: $0 [--tests]" >&2
+    exit 2
+    ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,7 +3,7 @@
 #include <array>
 #include <filesystem>
 
-#include "ui/path_operations.h"
+#include "paths/path_operations.h"
 
 namespace {
 

@@ -4,12 +4,12 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "paths/path_operations.h"
 #include "platform/win32/modules.h"
 #include "platform/win32/shell_folders.h"
 #include "platform/win32/user/common_dialogs.h"
 #include "ui/conversion_queue.h"
 #include "ui/converter_dialog.h"
-#include "ui/path_operations.h"
 #include "ui/text_limits.h"
 
 void ConverterDialog::OnOpenVideo() {

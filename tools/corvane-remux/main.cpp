@@ -73,8 +73,10 @@ int RunBatch(const RemuxPlan& plan, JobSettings settings) {
       break;
     }
     const RemuxJob& job = plan.jobs[i];
-    settings.progressLabel = "[" + std::to_string(i + 1) + "/" + std::to_string(total) + "] " +
-                             std::filesystem::path(job.sourcePath).filename().string() + ": ";
+    std::string label = "[";
+    label.append(std::to_string(i + 1)).append("/").append(std::to_string(total)).append("] ");
+    label.append(std::filesystem::path(job.sourcePath).filename().string()).append(": ");
+    settings.progressLabel = std::move(label);
     tally.Count(job, RunRemuxJob(job, settings));
   }
   if (!settings.quiet) tally.PrintSummary();

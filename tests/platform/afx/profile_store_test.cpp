@@ -107,7 +107,11 @@ TEST_F(ProfileStoreTest, AnUnusableStoreGivesDefaultsAndRefusesWritesWithoutAWor
 }
 
 std::string KeyOf(int writer, int index) {
-  return "w" + std::to_string(writer) + "_" + std::to_string(index);
+  std::string key = "w";
+  key += std::to_string(writer);
+  key += '_';
+  key += std::to_string(index);
+  return key;
 }
 
 // Each process writes keys of its own, one write at a time.

@@ -5,20 +5,24 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstring>
 #include <memory>
 #include <string>
 
 namespace {
 
 // A sample holding exactly these bytes, in an allocation of exactly that
-// size, so that the sanitizer catches any read past its end.
+// size, so that the sanitizer catches any read past its end. It is copied in
+// one piece: gcc 12 at -O3 takes a copy to offset 2 of the two bytes of an
+// empty cue for an overflow.
 class Sample {
  public:
-  Sample(uint16_t declaredLength, const std::string& bytes) : m_size(bytes.size() + 2) {
+  Sample(uint16_t declaredLength, const std::string& bytes) {
+    std::string sample{static_cast<char>(declaredLength >> 8), static_cast<char>(declaredLength & 0xFF)};
+    sample += bytes;
+    m_size = sample.size();
     m_bytes = std::make_unique<uint8_t[]>(m_size);
-    m_bytes[0] = declaredLength >> 8;
-    m_bytes[1] = declaredLength & 0xFF;
-    std::copy(bytes.begin(), bytes.end(), m_bytes.get() + 2);
+    std::memcpy(m_bytes.get(), sample.data(), m_size);
   }
   std::span<const uint8_t> Bytes() const { return {m_bytes.get(), m_size}; }
 

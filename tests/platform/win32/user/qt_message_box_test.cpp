@@ -53,7 +53,9 @@ TEST_F(QtMessageBox, ShowsTheWindowsButtonsAndAnswersWithTheClickedOne) {
       {MB_YESNO, "IDYES:&Yes IDNO:&No", "IDYES", IDYES},
       {MB_RETRYCANCEL, "IDRETRY:&Retry IDCANCEL:Cancel", "IDRETRY", IDRETRY}};
   for (const auto& [type, buttons, click, answer] : cases) {
-    WhenShown<QMessageBox>([&](QMessageBox& box) {
+    // Copied into the lambda: C++20 lets a lambda capture a structured
+    // binding, clang 14 does not yet.
+    WhenShown<QMessageBox>([buttons = buttons, click = click](QMessageBox& box) {
       EXPECT_EQ(ButtonsLeftToRight(box), buttons);
       EXPECT_EQ(box.windowTitle(), "Pellumbra");
       EXPECT_EQ(box.text(), "<b>not bold</b>\nsecond line");
@@ -76,7 +78,7 @@ TEST_F(QtMessageBox, EnterTakesTheDefaultButtonEscAndCloseBoxTakeCancelOrOkOrNot
       {MB_YESNO, Qt::Key_Escape, IDNO, "IDNO"},
       {MB_ABORTRETRYIGNORE, kCloseBox, IDIGNORE, "IDIGNORE"}};
   for (const auto& [type, key, answer, thenClick] : cases) {
-    WhenShown<QMessageBox>([key, thenClick](QMessageBox& box) {
+    WhenShown<QMessageBox>([key = key, thenClick = thenClick](QMessageBox& box) {
       QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
       if (key == kCloseBox) {
         box.close();

@@ -1,4 +1,4 @@
-#include "ui/path_operations.h"
+#include "paths/path_operations.h"
 
 #include <cstring>
 
