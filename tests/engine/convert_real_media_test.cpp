@@ -13,6 +13,7 @@
 #include "platform/dshow/core/dshow.h"
 #include "platform/dshow/media/install.h"
 #include "tests/engine/fakes/recording_backends.h"
+#include "tests/platform/win32/scratch.h"
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
 #include "tests/support/rewrap_checks.h"
@@ -134,17 +135,7 @@ class RecordingListener final : public ConversionListener {
   std::string writtenPath;
 };
 
-std::string Contents(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
 
-std::vector<std::string> FilesIn(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 TEST_F(RealConversion, TheListenerHearsProgressThenTheNotesThenKeepsOrDropsTheFinishedFile) {
   const MediaFixture& fixture = FixtureNamed("mp4");

@@ -67,10 +67,6 @@ void HandlePosted() {
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 
-std::string Contents(const fs::path& path) {
-  std::ifstream file(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(file), {}};
-}
 
 // A fresh user: scratch home and settings folders, with a Videos folder.
 class MainWindow : public testing::Test {
@@ -374,12 +370,6 @@ TEST_F(Converting, TheSourceItselfIsRefusedAsOutputAlsoThroughALink) {
 constexpr char kSourceAsOutput[] =
     "The output file is the source video itself. Please choose another output file name.";
 
-std::vector<std::string> FilesIn(const fs::path& folder) {
-  std::vector<std::string> names;
-  for (const auto& entry : fs::directory_iterator(folder)) names.push_back(entry.path().filename());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 // The replace question leaves the window live: whatever Browse or Open Video
 // choose while it is open, Yes replaces only the file it named, and never the
