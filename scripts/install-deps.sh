@@ -12,7 +12,7 @@ packages=(
   qt6-base-dev
   libavformat-dev libavcodec-dev libavutil-dev
   libgtest-dev libgmock-dev
-  ffmpeg mkvtoolnix xvfb xdotool imagemagick time openbox x11-utils
+  ffmpeg mkvtoolnix dvdauthor xvfb xdotool imagemagick time openbox x11-utils
   libchm-dev libchm-bin fp-utils
   clang libclang-rt-14-dev
   libjemalloc-dev
