@@ -24,7 +24,7 @@ case "${1:-}" in
     packages+=(
       libgtest-dev libgmock-dev
       clang libclang-rt-14-dev
-      ffmpeg mkvtoolnix
+      ffmpeg mkvtoolnix dvdauthor
       xvfb xdotool openbox x11-utils imagemagick
       desktop-file-utils appstream mandoc
       time

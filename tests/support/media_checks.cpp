@@ -121,6 +121,14 @@ MkvSummary InspectMatroska(const fs::path& file) {
   summary.readCleanly = identify.exitCode == 0 && container["recognized"].toBool() &&
                         container["supported"].toBool() && root["errors"].toArray().isEmpty();
   summary.trackCount = static_cast<int>(root["tracks"].toArray().size());
+  summary.writingApplication =
+      container["properties"].toObject()["writing_application"].toString().toStdString();
+  for (const QJsonValue track : root["tracks"].toArray()) {
+    const QJsonObject properties = track.toObject()["properties"].toObject();
+    summary.codecIds.push_back(properties["codec_id"].toString().toStdString());
+    const QString hex = properties["codec_private_data"].toString();
+    summary.codecPrivates.push_back(QByteArray::fromHex(hex.toLatin1()).toStdString());
+  }
   const ProcessResult info = RunProgram("mkvinfo", {"-v", file.string()});
   summary.hasCues = info.exitCode == 0 && info.out.find("|+ Cues") != std::string::npos;
   return summary;

@@ -54,6 +54,9 @@ struct MkvSummary {
   bool readCleanly = false;  // mkvmerge -J exit 0, recognised and supported
   int trackCount = 0;
   bool hasCues = false;  // mkvinfo lists a Cues element
+  std::string writingApplication;
+  std::vector<std::string> codecIds;       // per track
+  std::vector<std::string> codecPrivates;  // per track, as bytes
   std::string errors;
 };
 MkvSummary InspectMatroska(const std::filesystem::path& file);

@@ -70,12 +70,12 @@ std::vector<MediaFixture> MakeFixtures() {
        Join({Video(), Tone(44100), {"-c:v", "mpeg4", "-q:v", "5", "-c:a", "libmp3lame", "-b:a", "64k"}}), 1,
        1});
   MediaFixture ts{"ts", "h264_ac3.ts", Join({Video(), Tone(48000), kX264, {"-c:a", "ac3", "-b:a", "96k"}}), 1,
-                 1};
+                  1};
   ts.bitstreamReformatted = true;
   all.push_back(ts);
   MediaFixture ps{"mpeg_ps", "mpeg2_mp2.mpg",
-                 Join({Video(), Tone(48000), {"-c:v", "mpeg2video", "-bf", "2", "-g", "12", "-c:a", "mp2"}}),
-                 1, 1};
+                  Join({Video(), Tone(48000), {"-c:v", "mpeg2video", "-bf", "2", "-g", "12", "-c:a", "mp2"}}),
+                  1, 1};
   ps.lacksTimestamps = true;
   all.push_back(ps);
   all.push_back(
@@ -118,9 +118,72 @@ std::vector<MediaFixture> MakeFixtures() {
   return all;
 }
 
+// Two DVD subpictures, made from one picture by spumux into an MPEG-PS.
+fs::path SubpicturesVob() { return MediaCacheDir() / "subpictures.vob"; }
+
+std::string SpuLayout(const fs::path& picture) {
+  std::string layout = "<subpictures><stream>\n";
+  for (const char* times :
+       {R"(start="00:00:00.20" end="00:00:00.90")", R"(start="00:00:01.00" end="00:00:01.80")"})
+    layout += std::string("<spu ") + times + " image=\"" + picture.string() + "\"/>\n";
+  return layout + "</stream></subpictures>\n";
+}
+
+// The intermediate files carry the process id: test processes running side
+// by side may make the same fixture at once.
+bool MakeSubpicturesVob() {
+  const fs::path vob = SubpicturesVob();
+  if (fs::exists(vob)) return true;
+  const std::string own = ".partial" + std::to_string(::getpid());
+  const fs::path picture = vob.string() + own + ".png", video = vob.string() + own + ".mpg",
+                 layout = vob.string() + own + ".xml", partial = vob.string() + own;
+  std::ofstream(layout) << SpuLayout(picture);
+  const ProcessResult made = RunProgram(
+      "ffmpeg",
+      Join({{"-y", "-loglevel", "error", "-nostdin", "-f", "lavfi", "-i",
+             "color=c=black@0:s=320x240,format=rgba,drawbox=x=40:y=180:w=240:h=30:color=white:t=fill"},
+            Video(),
+            {"-map", "0:v", "-frames:v", "1", picture.string(), "-map", "1:v", "-c:v", "mpeg2video", "-f",
+             "dvd", video.string()}}));
+  const ProcessResult muxed = RunProgram("sh", {"-c", "spumux -s0 \"$1\" < \"$2\" > \"$3\"", "spumux",
+                                                layout.string(), video.string(), partial.string()});
+  const bool ok = made.exitCode == 0 && muxed.exitCode == 0;
+  if (!ok) ADD_FAILURE() << "could not make the DVD subpictures: " << made.err << muxed.err;
+  if (ok) fs::rename(partial, vob);
+  for (const fs::path& path : {picture, video, layout, partial}) fs::remove(path);
+  return ok;
+}
+
+std::vector<MediaFixture> MakeCodecFixtures() {
+  // MPEG-2 video, which the Matroska muxer copies as it is in either container.
+  const Args subpictures =
+      Join({Video(), {"-i", SubpicturesVob().string(), "-map", "0", "-map", "1:s", "-c:v", "mpeg2video"}});
+  std::vector<MediaFixture> all;
+  all.push_back(
+      {"dnxhd_mov", "dnxhd_pcm24.mov",
+       Join({Video(),
+             Tone(48000),
+             {"-c:v", "dnxhd", "-profile:v", "dnxhr_lb", "-pix_fmt", "yuv422p", "-c:a", "pcm_s24le"}}),
+       1, 1});
+  all.push_back(
+      {"rawvideo_avi", "rawvideo.avi", Join({Video("1"), {"-c:v", "rawvideo", "-pix_fmt", "yuv420p"}}), 1});
+  all.push_back({"ffv1_adpcm_avi", "ffv1_adpcm.avi",
+                 Join({Video("1"), Tone(44100, "440", "1"), {"-c:v", "ffv1", "-c:a", "adpcm_ima_wav"}}), 1,
+                 1});
+  all.push_back({"v210_mov", "v210.mov", Join({Video("1"), {"-c:v", "v210"}}), 1});
+  all.push_back(
+      {"vobsub", "vobsub.mkv", Join({subpictures, {"-c:s", "dvdsub", "-s:s", "720x576"}}), 1, 0, 1});
+  all.push_back({"dvbsub", "dvbsub.ts", Join({subpictures, {"-c:s", "dvbsub"}}), 1, 0, 1});
+  for (MediaFixture& fixture : all) {
+    if (fixture.subtitleStreams > 0) fixture.makeInputs = MakeSubpicturesVob;
+  }
+  return all;
+}
+
 // Writes under a private name and renames, so that test processes running
 // side by side never see half a file.
 bool Generate(const MediaFixture& fixture, const fs::path& target) {
+  if (fixture.makeInputs && !fixture.makeInputs()) return false;
   const fs::path partial =
       target.string() + ".partial" + std::to_string(::getpid()) + fs::path(target).extension().string();
   Args args = {"-y", "-hide_banner", "-loglevel", "error", "-nostdin"};
@@ -157,6 +220,11 @@ fs::path MediaCacheDir() {
 
 const std::vector<MediaFixture>& GoodFixtures() {
   static const std::vector<MediaFixture> fixtures = MakeFixtures();
+  return fixtures;
+}
+
+const std::vector<MediaFixture>& CodecFixtures() {
+  static const std::vector<MediaFixture> fixtures = MakeCodecFixtures();
   return fixtures;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,6 +23,9 @@ struct MediaFixture {
   bool bitstreamReformatted = false;
   // Packets without timestamps: `ffmpeg -c copy` refuses to write Matroska.
   bool lacksTimestamps = false;
+  // Makes the input files the ffmpeg arguments name, before ffmpeg runs;
+  // false when it could not (the failure is reported to the running test).
+  std::function<bool()> makeInputs = nullptr;
 };
 
 // Test names and failure messages show a fixture by its name.
@@ -32,6 +36,12 @@ std::filesystem::path MediaCacheDir();
 // Every good fixture, in a fixed order.
 const std::vector<MediaFixture>& GoodFixtures();
 const MediaFixture& FixtureNamed(const std::string& name);
+// Codecs Matroska stores outside its common ids, each in a container that
+// yields it: DNxHD and 24-bit PCM in MOV (V_QUICKTIME), uncompressed video in
+// AVI (V_UNCOMPRESSED), FFV1 and IMA ADPCM in AVI (V_MS/VFW/FOURCC,
+// A_MS/ACM), v210 in MOV; and bitmap subtitles: VobSub in Matroska (palette
+// and frame size in its codec private data), DVB subtitles in MPEG-TS.
+const std::vector<MediaFixture>& CodecFixtures();
 // Makes the fixture on first use; empty when ffmpeg failed (the failure is
 // reported to the running test).
 std::filesystem::path FixturePath(const MediaFixture& fixture);

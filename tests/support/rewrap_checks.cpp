@@ -23,6 +23,16 @@ void ExpectSameStreams(const ProbeResult& source, const ProbeResult& output) {
   }
 }
 
+// A VobSub track is drawn with the palette and on the frame size its codec
+// private data gives; without them players guess both.
+void ExpectVobSubLayoutKept(const MkvSummary& mkv) {
+  for (std::size_t i = 0; i < mkv.codecIds.size(); ++i) {
+    if (mkv.codecIds[i] != "S_VOBSUB") continue;
+    EXPECT_NE(mkv.codecPrivates[i].find("size: "), std::string::npos) << mkv.codecPrivates[i];
+    EXPECT_NE(mkv.codecPrivates[i].find("palette: "), std::string::npos) << mkv.codecPrivates[i];
+  }
+}
+
 }  // namespace
 
 void ExpectFaithfulRewrap(const MediaFixture& fixture, const fs::path& source, const fs::path& output,
@@ -33,6 +43,7 @@ void ExpectFaithfulRewrap(const MediaFixture& fixture, const fs::path& source, c
   const MkvSummary mkv = InspectMatroska(output);
   EXPECT_TRUE(mkv.readCleanly) << mkv.errors;
   EXPECT_TRUE(mkv.hasCues);
+  EXPECT_EQ(mkv.writingApplication, "Corvane " CORVANE_PROJECT_VERSION);
   EXPECT_EQ(mkv.trackCount, fixture.videoStreams + fixture.audioStreams + fixture.subtitleStreams);
   const ProbeResult probedSource = Probe(source);
   ExpectSameStreams(probedSource, probedOutput);
@@ -46,6 +57,12 @@ void ExpectFaithfulRewrap(const MediaFixture& fixture, const fs::path& source, c
   } else {
     ASSERT_TRUE(reference) << ffmpegError;
   }
+  // The same codec private data as ffmpeg's copy: the side data of every
+  // stream reaches the file.
+  if (reference) {
+    EXPECT_EQ(mkv.codecPrivates, InspectMatroska(*reference).codecPrivates);
+  }
+  ExpectVobSubLayoutKept(mkv);
   const fs::path hashReference = fixture.bitstreamReformatted ? *reference : source;
   const auto expectedHashes = PacketHashes(hashReference);
   ASSERT_FALSE(expectedHashes.empty());

@@ -46,6 +46,25 @@ void KeepDecodeOrder(AVPacket* packet, int64_t* lastDts) {
   *lastDts = packet->dts;
 }
 
+// The source's codec tag, where the muxer would store it as it is, as the
+// ffmpeg command keeps it: a tag that names the same codec in the muxer's own
+// tables, or any tag of a codec those tables lack (DNxHD's QuickTime tag,
+// which the muxer writes into the track's sample description). Other tags
+// belong to the source's container and would only mislead the muxer, which
+// then picks its own. Uncompressed video is described by its pixel format,
+// which Matroska stores as the track's colour space: without it the muxer
+// cannot describe the frames.
+uint32_t MatroskaCodecTag(const AVCodecParameters& params, const AVOutputFormat& matroska) {
+  if (params.codec_id == AV_CODEC_ID_RAWVIDEO) {
+    if (const unsigned tag = avcodec_pix_fmt_to_codec_tag(static_cast<AVPixelFormat>(params.format)))
+      return tag;
+  }
+  unsigned ownTag = 0;
+  const bool sameCodec = av_codec_get_id(matroska.codec_tag, params.codec_tag) == params.codec_id;
+  const bool noTagOfItsOwn = !av_codec_get_tag2(matroska.codec_tag, params.codec_id, &ownTag);
+  return sameCodec || noTagOfItsOwn ? params.codec_tag : 0;
+}
+
 }  // namespace
 
 MatroskaWriter::MatroskaWriter(WriteAt write) : m_write(std::move(write)) {
@@ -84,9 +103,7 @@ int MatroskaWriter::AddStream(const StreamFormat& format) {
   AVStream* stream = avformat_new_stream(m_context, nullptr);
   if (!stream) return AVERROR(ENOMEM);
   if (const int err = avcodec_parameters_copy(stream->codecpar, &format.Params()); err < 0) return err;
-  // The muxer picks its own codec tags; a tag from another container would
-  // only confuse it.
-  stream->codecpar->codec_tag = 0;
+  stream->codecpar->codec_tag = MatroskaCodecTag(format.Params(), *m_context->oformat);
   stream->time_base = format.TimeBase();
   stream->disposition = format.Disposition() & kKeptDispositions;
   if (!format.Language().empty()) av_dict_set(&stream->metadata, "language", format.Language().c_str(), 0);
@@ -152,6 +169,9 @@ int MatroskaWriter::WriteHeader() {
   if (!m_context || !m_io) return AVERROR(ENOMEM);
   if (m_headerWritten) return 0;
   if (const int err = AddAttachments(); err < 0) return err;
+  // The muxer names itself as the writing application unless told otherwise;
+  // it still names itself as the muxing application.
+  av_dict_set(&m_context->metadata, "encoding_tool", kWritingApplication, 0);
   AVDictionary* options = nullptr;
   av_dict_parse_string(&options, kMuxerOptions, "=", ":", 0);
   const int err = avformat_write_header(m_context, &options);

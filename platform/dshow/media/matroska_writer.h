@@ -64,6 +64,10 @@ class MatroskaWriter {
   // its timestamp. 0 for every other stream.
   static int64_t StoredDelay(const AVCodecParameters& params, AVRational timeBase);
 
+  // What the file names as the application that wrote it: the program and
+  // its version, given by the build.
+  static constexpr const char* kWritingApplication = CORVANE_WRITING_APPLICATION;
+
   // The muxer's CRC-32 elements are off: mkvmerge writes none by default and
   // computing them made a plain rewrap about 1.8 times slower. A cluster is
   // built in memory before it is written, so its size is held to 1 MiB: a

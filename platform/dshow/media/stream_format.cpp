@@ -1,7 +1,12 @@
 #include "platform/dshow/media/stream_format.h"
 
+#include <map>
+#include <mutex>
+
 extern "C" {
+#include <libavutil/channel_layout.h>
 #include <libavutil/dict.h>
+#include <libavutil/mem.h>
 }
 
 #include "platform/dshow/core/dshow.h"
@@ -17,6 +22,39 @@ std::string MetadataValue(const AVDictionary* metadata, const char* key) {
 bool IsCodecSubtype(const GUID& subtype) {
   return subtype.Data2 == kCodecSubtypeBase.Data2 && subtype.Data3 == kCodecSubtypeBase.Data3 &&
          subtype.Data4 == kCodecSubtypeBase.Data4;
+}
+
+int DiscardWrite(void* /*opaque*/, uint8_t* /*buffer*/, int size) { return size; }
+
+// Writes a Matroska header, into nothing, for one stream of `codec` with
+// plausible parameters; whether the muxer took it.
+bool MatroskaHeaderAccepts(AVCodecID codec) {
+  const AVMediaType type = avcodec_get_type(codec);
+  if (type != AVMEDIA_TYPE_VIDEO && type != AVMEDIA_TYPE_AUDIO) return false;
+  AVFormatContext* context = nullptr;
+  if (avformat_alloc_output_context2(&context, nullptr, "matroska", nullptr) < 0) return false;
+  const std::unique_ptr<AVFormatContext, decltype(&avformat_free_context)> owned(context,
+                                                                                 &avformat_free_context);
+  AVStream* stream = avformat_new_stream(context, nullptr);
+  if (!stream) return false;
+  AVCodecParameters& params = *stream->codecpar;
+  params.codec_type = type;
+  params.codec_id = codec;
+  params.width = params.height = 16;
+  params.sample_rate = 48000;
+  av_channel_layout_default(&params.ch_layout, 2);
+  stream->time_base = {1, 1000};
+  constexpr int kBufferSize = 4096;
+  auto* buffer = static_cast<uint8_t*>(av_malloc(kBufferSize));
+  context->pb = avio_alloc_context(buffer, kBufferSize, 1, nullptr, nullptr, &DiscardWrite, nullptr);
+  if (!context->pb) {
+    av_free(buffer);
+    return false;
+  }
+  const bool accepted = avformat_write_header(context, nullptr) >= 0;
+  av_freep(&context->pb->buffer);
+  avio_context_free(&context->pb);
+  return accepted;
 }
 
 }  // namespace
@@ -49,16 +87,15 @@ bool MatroskaCanCarry(AVCodecID codec) {
   if (codec == AV_CODEC_ID_NONE) return false;
   const AVOutputFormat* matroska = av_guess_format("matroska", nullptr, nullptr);
   if (avformat_query_codec(matroska, codec, FF_COMPLIANCE_NORMAL) == 1) return true;
-  const AVCodecTag* const video[] = {avformat_get_riff_video_tags(), nullptr};
-  const AVCodecTag* const audio[] = {avformat_get_riff_audio_tags(), nullptr};
-  switch (avcodec_get_type(codec)) {
-    case AVMEDIA_TYPE_VIDEO:
-      return av_codec_get_tag(video, codec) != 0;
-    case AVMEDIA_TYPE_AUDIO:
-      return av_codec_get_tag(audio, codec) != 0;
-    default:
-      return false;
-  }
+  // The rest the muxer stores under its compatibility ids (V_MS/VFW/FOURCC,
+  // V_QUICKTIME, A_MS/ACM) when it finds a tag for them: only writing a
+  // header tells. Each codec is tried once.
+  static std::mutex lock;
+  static std::map<AVCodecID, bool> known;
+  std::lock_guard guard(lock);
+  const auto [entry, added] = known.try_emplace(codec, false);
+  if (added) entry->second = MatroskaHeaderAccepts(codec);
+  return entry->second;
 }
 
 StreamFormat::StreamFormat(const AVCodecParameters& params, AVRational timeBase)

@@ -39,9 +39,10 @@ GUID SubtypeForCodec(AVCodecID codec);
 // AV_CODEC_ID_NONE for a subtype that names no codec.
 AVCodecID CodecForSubtype(const GUID& subtype);
 GUID MajorTypeForCodecType(AVMediaType type);
-// Whether libavformat's Matroska muxer can write this codec: its own codec
-// table, or the Windows video/audio tags it stores as V_MS/VFW/FOURCC and
-// A_MS/ACM.
+// Whether libavformat's Matroska muxer can write this codec: under a Matroska
+// codec id of its own, or under a compatibility id (V_MS/VFW/FOURCC,
+// V_QUICKTIME, A_MS/ACM), which the muxer is asked by writing a trial header.
+// Safe from any thread.
 bool MatroskaCanCarry(AVCodecID codec);
 
 // The container around the streams: kept by a rewrap. Every stream of one

@@ -5,8 +5,8 @@
 #include <fstream>
 
 #include "tests/platform/dshow/media/graph_harness.h"
-#include "tests/support/rewrap_checks.h"
 #include "tests/support/media_fixtures.h"
+#include "tests/support/rewrap_checks.h"
 
 namespace fs = std::filesystem;
 using namespace media_test;
@@ -35,6 +35,10 @@ TEST_P(ConversionGraphTest, WritesAFaithfulMatroskaFile) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, ConversionGraphTest, ::testing::ValuesIn(GoodFixtures()),
+                         [](const auto& info) { return info.param.name; });
+// Every stream of these is offered and kept too: the muxer stores them under
+// its compatibility ids or with side data of their own.
+INSTANTIATE_TEST_SUITE_P(Codecs, ConversionGraphTest, ::testing::ValuesIn(CodecFixtures()),
                          [](const auto& info) { return info.param.name; });
 
 }  // namespace
