@@ -140,6 +140,22 @@ TEST(RemuxFails, OnWhatItCannotReadWithTheReasonAndNonZeroStatus) {
   EXPECT_FALSE(fs::exists(dir / "out.mkv"));
 }
 
+// Damaged HEVC whose parameter sets state out-of-range ids and counts: the
+// Matroska muxer's own parse of them spun for minutes. The stream is left
+// out at once, which leaves these files nothing to convert.
+TEST(RemuxFails, PromptlyOnDamagedParameterSets) {
+  const fs::path dir = ScratchDir("remux_damaged_parameter_sets");
+  for (const char* name : {"hevc-parameter-sets-spin.bin", "hevc-parameter-sets-spin-2.bin"}) {
+    const fs::path source = fs::path(CORVANE_TEST_DATA) / name;
+    // Generous: a conversion of these takes well under a second.
+    const ProcessResult run = RunProgram(CORVANE_REMUX_PROGRAM, {source.string(), (dir / "out.mkv").string()},
+                                         std::chrono::seconds(20));
+    EXPECT_EQ(run.exitCode, 1) << name << ": " << run.err;
+    EXPECT_NE(run.err.find("Failed to render source file"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "out.mkv"));
+  }
+}
+
 TEST(RemuxFails, WhenTheOutputFolderDoesNotExist) {
   const fs::path output = ScratchDir("remux_no_folder") / "missing" / "out.mkv";
   const ProcessResult run = Remux({FixturePath(FixtureNamed("mp4")).string(), output.string()});

@@ -12,6 +12,7 @@ extern "C" {
 }
 
 #include "platform/dshow/media/avio_seek.h"
+#include "platform/dshow/media/codec_description_check.h"
 #include "platform/dshow/media/cut_short_checks.h"
 #include "platform/dshow/media/matroska_writer.h"
 #include "platform/dshow/media/timed_text.h"
@@ -188,10 +189,13 @@ void Demuxer::CollectStreams() {
   m_offeredOf.assign(m_context->nb_streams, -1);
   for (unsigned i = 0; i < m_context->nb_streams; ++i) {
     AVStream& stream = *m_context->streams[i];
-    if (!IsOffered(stream)) {
+    const bool offered = IsOffered(stream);
+    const bool describable = !offered || CodecDescriptionIsSound(*stream.codecpar);
+    if (!offered || !describable) {
       stream.discard = AVDISCARD_ALL;
-      if (std::string why = WhyLeftOut(stream); !why.empty())
-        m_notes.leftOut.push_back(DescribeLeftOut(stream, std::move(why)));
+      std::string why =
+          describable ? WhyLeftOut(stream) : "its codec description is damaged and cannot be written";
+      if (!why.empty()) m_notes.leftOut.push_back(DescribeLeftOut(stream, std::move(why)));
       continue;
     }
     m_offeredOf[i] = static_cast<int>(m_offered.size());
