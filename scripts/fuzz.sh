@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the demux-and-mux fuzz target with clang into build-fuzz/, makes a
 # small seed corpus with the ffmpeg command and fuzzes for the given seconds
-# (default 60). Fails when the fuzzer finds a crash, a leak or a timeout; the
+# (default 60). Fails when the fuzzer finds a crash, a leak or an input that
+# runs longer than five seconds (a spin on damaged data); the
 # reproducer is left in build-fuzz/artifacts/.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -47,12 +48,27 @@ seed wmv2_wma.wmv "${video[@]}" "${tone[@]}" -c:v wmv2 -q:v 10 -c:a wmav2 -b:a 3
 seed tone.mp3 "${tone[@]}" -c:a libmp3lame -b:a 32k
 seed tone.wav "${tone[@]}" -c:a pcm_s16le
 seed mov_text.mp4 "${video[@]}" -i "$srt" -map 0 -map 1 "${x264[@]}" -c:s mov_text
+# The codec families whose descriptions the Matroska muxer parses or copies:
+# H.264 and HEVC in both their record (MP4) and start-code (elementary) forms,
+# AV1, VP8, ProRes, MJPEG, and the audio and subtitle codecs with a header.
+x265=(-c:v libx265 -preset ultrafast -x265-params log-level=none:keyint=5 -pix_fmt yuv420p)
+seed hevc_aac.mp4 "${video[@]}" "${tone[@]}" "${x265[@]}" -c:a aac -b:a 16k
+seed hevc.hevc "${video[@]}" "${x265[@]}"
+seed h264.h264 "${video[@]}" "${x264[@]}"
+seed av1_flac.mkv "${video[@]}" "${tone[@]}" -c:v libaom-av1 -cpu-used 8 -b:v 50k -c:a flac
+seed vp8_vorbis.webm "${video[@]}" "${tone[@]}" -c:v libvpx -deadline realtime -b:v 50k -c:a libvorbis
+seed prores_alac.mov "${video[@]}" "${tone[@]}" -c:v prores -profile:v 0 -c:a alac
+seed mjpeg_pcm.avi "${video[@]}" "${tone[@]}" -c:v mjpeg -q:v 10 -c:a pcm_u8
+seed ass_eac3.mkv "${video[@]}" "${tone[@]}" -i "$srt" -map 0 -map 1 -map 2 -c:v mpeg4 -c:a eac3 -b:a 64k \
+  -c:s ass
+seed tone.aac "${tone[@]}" -c:a aac -b:a 16k
+seed tone.flac "${tone[@]}" -c:a flac
 rm -f "$srt" "$chapters"
 
 log="$dir/fuzz.log"
 status=0
 "$dir/tests/fuzz/demux_mux_fuzzer" "$dir/corpus" "$seeds" -max_total_time="$seconds" -max_len=65536 \
-  -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+  -timeout=5 -rss_limit_mb=2048 -print_final_stats=1 \
   -artifact_prefix="$dir/artifacts/" 2>&1 | tee "$log" || status=$?
 # The last status line says how many inputs ran and what they covered.
 grep -E '^#[0-9]+' "$log" | tail -n 1 || true

@@ -82,14 +82,15 @@ TEST_F(RealConversion, FileNothingCanRenderIsNamedInTheOneMessage) {
   EXPECT_FALSE(fs::exists(output));
 }
 
-// The file is written, but a timecode track has no place in it: one message
-// after the run names the stream, and the result is not plain success.
+// The file is written, but a data track of unknown codec has no place in it:
+// one message after the run names the stream, and the result is not plain
+// success.
 TEST_F(RealConversion, StreamLeftOutIsNamedOnceAfterTheRun) {
   const fs::path output = ScratchDir("engine_left_out") / "out.mkv";
-  EXPECT_EQ(Convert(TimecodeMov(), output), kConvertedIncomplete);
+  EXPECT_EQ(Convert(UnknownDataTrackNut(), output), kConvertedIncomplete);
   ASSERT_EQ(messages.Texts().size(), 1u);
   EXPECT_THAT(messages.Texts()[0], HasSubstr("incomplete"));
-  EXPECT_THAT(messages.Texts()[0], HasSubstr("stream 1 (data, unknown): a timecode track"));
+  EXPECT_THAT(messages.Texts()[0], HasSubstr("stream 1 (data, unknown): its codec is unknown"));
   EXPECT_TRUE(InspectMatroska(output).readCleanly);
 }
 

@@ -331,6 +331,46 @@ fs::path TimecodeMov() {
   return FixturePath({"timecode", "timecode.mov", Join({Video("1"), kX264, {"-timecode", kStartTimecode}})});
 }
 
+fs::path DvdVob() {
+  return FixturePath(
+      {"dvd", "mpeg2_mp2_nav.vob",
+       Join({Video("1"), Tone(48000, "440", "1"), {"-c:v", "mpeg2video", "-c:a", "mp2", "-f", "dvd"}})});
+}
+
+fs::path ChapteredMp4() {
+  return FixturePath({"mp4_chapters", "h264_aac_chapters.mp4",
+                      Join({Video("2"),
+                            Tone(48000),
+                            {"-i", ChapterFile().string(), "-map", "0", "-map", "1", "-map_chapters", "2"},
+                            kX264,
+                            {"-c:a", "aac", "-b:a", "64k"}})});
+}
+
+fs::path UnknownDataTrackNut() {
+  return FixturePath(
+      {"nut_data",
+       "h264_data.nut",
+       {"-i", ChapteredMp4().string(), "-map", "0:0", "-map", "0:2", "-c", "copy", "-map_chapters", "-1"}});
+}
+
+// `cat` of two segments, as broadcast captures are joined: each keeps its
+// own timestamps and continuity counters.
+fs::path JoinedRecordingsTs() {
+  const Args segment = Join({Video("1"), Tone(48000, "440", "1"), kX264, {"-c:a", "aac", "-b:a", "64k"}});
+  const fs::path first = FixturePath({"ts_part1", "join_part1.ts", segment});
+  const fs::path second =
+      FixturePath({"ts_part2", "join_part2.ts", Join({segment, {"-output_ts_offset", "3600"}})});
+  const fs::path joined = MediaCacheDir() / "joined_recordings.ts";
+  if (fs::exists(joined) || first.empty() || second.empty()) return joined;
+  const fs::path partial = joined.string() + ".partial" + std::to_string(::getpid());
+  {
+    std::ofstream out(partial, std::ios::binary);
+    out << std::ifstream(first, std::ios::binary).rdbuf() << std::ifstream(second, std::ios::binary).rdbuf();
+  }
+  fs::rename(partial, joined);
+  return joined;
+}
+
 fs::path PtsWrapTs() {
   // 2^33 ticks of 90 kHz are 95 443.72 s; the muxer starts 1.4 s after the offset.
   return FixturePath(

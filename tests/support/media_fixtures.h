@@ -73,6 +73,14 @@ std::filesystem::path FontAttachmentMkv();
 std::filesystem::path CoverPictureMp3();
 std::filesystem::path TimecodeMov();
 inline constexpr char kStartTimecode[] = "01:00:00:00";
+// Containers whose structure comes as streams that are not content: a DVD
+// VOB with navigation packets, an MP4 with a chapter text track. A NUT file
+// with a data track of unknown codec (content Matroska cannot carry). An
+// MPEG-TS of two recordings joined, the second starting an hour later.
+std::filesystem::path DvdVob();
+std::filesystem::path ChapteredMp4();
+std::filesystem::path UnknownDataTrackNut();
+std::filesystem::path JoinedRecordingsTs();
 // An H.264 + AAC MPEG-TS whose 33-bit timestamps wrap to zero a third of a
 // second in, the file starting about 95 443 s after zero.
 std::filesystem::path PtsWrapTs();

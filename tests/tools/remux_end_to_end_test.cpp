@@ -140,6 +140,22 @@ TEST(RemuxFails, OnWhatItCannotReadWithTheReasonAndNonZeroStatus) {
   EXPECT_FALSE(fs::exists(dir / "out.mkv"));
 }
 
+// Damaged HEVC whose parameter sets state out-of-range ids and counts: the
+// Matroska muxer's own parse of them spun for minutes. The stream is left
+// out at once, which leaves these files nothing to convert.
+TEST(RemuxFails, PromptlyOnDamagedParameterSets) {
+  const fs::path dir = ScratchDir("remux_damaged_parameter_sets");
+  for (const char* name : {"hevc-parameter-sets-spin.bin", "hevc-parameter-sets-spin-2.bin"}) {
+    const fs::path source = fs::path(CORVANE_TEST_DATA) / name;
+    // Generous: a conversion of these takes well under a second.
+    const ProcessResult run = RunProgram(CORVANE_REMUX_PROGRAM, {source.string(), (dir / "out.mkv").string()},
+                                         std::chrono::seconds(20));
+    EXPECT_EQ(run.exitCode, 1) << name << ": " << run.err;
+    EXPECT_NE(run.err.find("Failed to render source file"), std::string::npos) << run.err;
+    EXPECT_FALSE(fs::exists(dir / "out.mkv"));
+  }
+}
+
 TEST(RemuxFails, WhenTheOutputFolderDoesNotExist) {
   const fs::path output = ScratchDir("remux_no_folder") / "missing" / "out.mkv";
   const ProcessResult run = Remux({FixturePath(FixtureNamed("mp4")).string(), output.string()});
@@ -153,9 +169,9 @@ TEST(RemuxFails, WhenTheOutputFolderDoesNotExist) {
 // and the status says the output is incomplete although it was written.
 TEST(RemuxWarns, WhenAStreamIsLeftOutOrTheSourceIsCutShort) {
   const fs::path output = ScratchDir("remux_left_out") / "out.mkv";
-  const ProcessResult run = Remux({TimecodeMov().string(), output.string()});
+  const ProcessResult run = Remux({UnknownDataTrackNut().string(), output.string()});
   EXPECT_EQ(run.exitCode, 3) << run.err;
-  EXPECT_NE(run.err.find("(data, unknown): a timecode track"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("(data, unknown): its codec is unknown"), std::string::npos) << run.err;
   EXPECT_NE(run.err.find("warning: " + output.string() + " was written, but it does not hold all"),
             std::string::npos)
       << run.err;
@@ -169,6 +185,42 @@ TEST(RemuxWarns, WhenAStreamIsLeftOutOrTheSourceIsCutShort) {
             std::string::npos)
       << cut.err;
   EXPECT_TRUE(InspectMatroska(salvaged).readCleanly);
+}
+
+// Streams that are the container's structure, kept in Matroska's own way or
+// not needed there, and a join of two recordings lose nothing: status 0 and
+// no warning; --verbose names the streams not copied. Every packet is kept.
+TEST(RemuxKeepsEverything, WhenOnlyStructureIsLeftOutOrTimestampsJump) {
+  struct Case {
+    fs::path source;
+    const char* named;  // the --verbose line, empty when nothing is left out
+  };
+  const fs::path dir = ScratchDir("remux_structure");
+  for (const Case& c : {Case{DvdVob(), "(data, dvd_nav_packet) is not copied as a track: DVD navigation"},
+                        Case{ChapteredMp4(), "(data, bin_data) is not copied as a track: the chapter titles"},
+                        Case{TimecodeMov(), "(data, unknown) is not copied as a track: a timecode track"},
+                        Case{JoinedRecordingsTs(), ""}}) {
+    SCOPED_TRACE(c.source.string());
+    const fs::path output = dir / (c.source.stem().string() + ".mkv");
+    const ProcessResult run = Remux({"--verbose", "--overwrite", c.source.string(), output.string()});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.err.find("incomplete"), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("warning"), std::string::npos) << run.err;
+    if (*c.named) {
+      EXPECT_NE(run.err.find(c.named), std::string::npos) << run.err;
+    }
+    std::map<int, std::vector<std::string>> sourcePackets = PacketHashes(c.source),
+                                            written = PacketHashes(output);
+    std::size_t sourceCount = 0, writtenCount = 0;
+    for (const auto& [stream, packets] : written) writtenCount += packets.size();
+    for (const auto& [stream, packets] : sourcePackets) sourceCount += packets.size();
+    EXPECT_GE(writtenCount, 1u);
+    if (c.source.extension() == ".ts") {
+      EXPECT_EQ(writtenCount, sourceCount);
+    }
+  }
+  EXPECT_GT(Probe(dir / "h264_aac_chapters.mkv").chapterCount, 1);
+  EXPECT_EQ(Probe(dir / "timecode.mkv").tags["timecode"], kStartTimecode);
 }
 
 TEST(RemuxHelp, ExplainsItselfAndConvertsNothing) {

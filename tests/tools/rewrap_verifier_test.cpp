@@ -49,11 +49,22 @@ void FlipByteOfPayload(const fs::path& file, const std::string& payload) {
 // including one that turns start codes into length prefixes (the TS).
 class VerifyRewrapOf : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(VerifyRewrapOf, AcceptsAFaithfulRewrapAndCatchesOneFlippedPayloadByte) {
+TEST_P(VerifyRewrapOf, AcceptsAFaithfulRewrapAndCatchesAShiftedStreamAndOneFlippedPayloadByte) {
   const fs::path source = FixturePath(FixtureNamed(GetParam()));
   const fs::path output = ScratchDir("verify_" + GetParam()) / "out.mkv";
   ASSERT_TRUE(FfmpegCopyToMatroska(source, output));
   EXPECT_EQ(VerifyRewrap(source.string(), output.string(), kNeverStop).verdict, Verdict::kSame);
+
+  // The same packets, the audio a fifth of a second later than the video.
+  const fs::path shifted = output.parent_path() / "shifted.mkv";
+  ASSERT_EQ(RunProgram("ffmpeg",
+                       {"-y", "-loglevel", "error", "-nostdin", "-i", output.string(), "-itsoffset", "0.2",
+                        "-i", output.string(), "-map", "0:v", "-map", "1:a", "-c", "copy", shifted.string()})
+                .exitCode,
+            0);
+  const VerificationResult late = VerifyRewrap(source.string(), shifted.string(), kNeverStop);
+  EXPECT_EQ(late.verdict, Verdict::kDifferent);
+  EXPECT_NE(late.detail.find("in time"), std::string::npos) << late.detail;
 
   FlipByteOfPayload(output, PayloadSample(output));
   const VerificationResult corrupted = VerifyRewrap(source.string(), output.string(), kNeverStop);

@@ -48,6 +48,12 @@ void RemuxListener::OnProgress(const ConversionProgress& progress) {
 }
 
 void RemuxListener::OnSourceNotes(const SourceNotes& notes) {
+  // Structure streams lose nothing, so they are named only when asked for.
+  if (m_settings.verbose) {
+    for (const LeftOutStream& stream : notes.structure)
+      PrintProgramLines("stream " + std::to_string(stream.number) + " (" + stream.kind + ", " + stream.codec +
+                        ") is not copied as a track: " + stream.reason);
+  }
   PrintProgramLines(IncompleteSourceMessage(notes));
 }
 

@@ -1,7 +1,13 @@
 #include "tools/corvane-remux/rewrap_verifier.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+extern "C" {
+#include <libavutil/common.h>
+}
 
 #include "platform/dshow/media/stream_format.h"
 #include "platform/dshow/media/timed_text.h"
@@ -12,13 +18,24 @@ namespace {
 
 using Verdict = VerificationResult::Verdict;
 
+// Matroska stores times in whole milliseconds; a source time between two
+// of them may be rounded either way.
+constexpr int64_t kTimeGridUs = 1000;
+
+struct PacketRecord {
+  uint64_t digest = 0;
+  int64_t shownUs = 0;  // presentation time, AV_TIME_BASE units, as read
+  bool key = false;
+};
+
 struct StreamPackets {
   int offeredIndex = 0;
-  std::vector<uint64_t> digests;
+  std::vector<PacketRecord> packets;
 };
 
 struct FileDigests {
   std::vector<StreamPackets> streams;  // only the streams a Matroska file can carry
+  int64_t firstShownUs = INT64_MAX;    // the earliest presentation time of any packet
   VerificationResult failure;          // kSame while reading went well
 };
 
@@ -37,17 +54,23 @@ std::vector<int> StreamSlots(Demuxer& media, std::vector<StreamPackets>* streams
 // Timed text is the one stream the conversion changes: a source cue is
 // compared as the plain text the conversion makes of it, and an empty cue,
 // which the conversion leaves out, is not counted.
-void AddDigest(const AVCodecParameters& params, const AVPacket& packet, StreamPackets* stream) {
-  if (!IsTimedText(params.codec_id)) {
-    stream->digests.push_back(PayloadDigest(params, packet.data, packet.size));
-    return;
-  }
+std::optional<uint64_t> Digest(const AVCodecParameters& params, const AVPacket& packet) {
+  if (!IsTimedText(params.codec_id)) return PayloadDigest(params, packet.data, packet.size);
   const std::string text = TimedTextToPlainText({packet.data, static_cast<std::size_t>(packet.size)});
-  if (text.empty()) return;
+  if (text.empty()) return std::nullopt;
   // Timed text is a text subtitle codec too, so the digest treats its text
   // exactly as it treats the written plain text.
-  stream->digests.push_back(
-      PayloadDigest(params, reinterpret_cast<const uint8_t*>(text.data()), static_cast<int>(text.size())));
+  return PayloadDigest(params, reinterpret_cast<const uint8_t*>(text.data()), static_cast<int>(text.size()));
+}
+
+void AddPacket(const AVStream& stream, const AVPacket& packet, StreamPackets* packets,
+               int64_t* firstShownUs) {
+  const std::optional<uint64_t> digest = Digest(*stream.codecpar, packet);
+  if (!digest) return;
+  // ReadPacket gives every packet a pts.
+  const int64_t shownUs = av_rescale_q(packet.pts, stream.time_base, AV_TIME_BASE_Q);
+  *firstShownUs = std::min(*firstShownUs, shownUs);
+  packets->packets.push_back({*digest, shownUs, (packet.flags & AV_PKT_FLAG_KEY) != 0});
 }
 
 FileDigests DigestFile(const std::string& path, const std::function<bool()>& shouldStop) {
@@ -68,7 +91,8 @@ FileDigests DigestFile(const std::string& path, const std::function<bool()>& sho
       result.failure = {Verdict::kInterrupted, "the check was stopped"};
       break;
     }
-    if (slotOf[index] >= 0) AddDigest(*media.Stream(index).codecpar, *packet, &result.streams[slotOf[index]]);
+    if (slotOf[index] >= 0)
+      AddPacket(media.Stream(index), *packet, &result.streams[slotOf[index]], &result.firstShownUs);
   }
   av_packet_free(&packet);
   if (err < 0 && err != AVERROR_EOF) result.failure = {Verdict::kUnreadable, "a read error in " + path};
@@ -77,23 +101,40 @@ FileDigests DigestFile(const std::string& path, const std::function<bool()>& sho
 
 std::string StreamName(std::size_t slot) { return "stream " + std::to_string(slot + 1); }
 
+// nullopt when the packets match: the same content, the same keyframe flag
+// and the same presentation time counted from each file's first packet;
+// else what differs beyond the content ("" when it is the content).
+std::optional<std::string> PacketDifference(const PacketRecord& expected, int64_t expectedFirstUs,
+                                            const PacketRecord& written, int64_t writtenFirstUs) {
+  if (expected.digest != written.digest) return "";
+  if (expected.key != written.key)
+    return written.key ? ": it is marked a keyframe" : ": it lost its keyframe mark";
+  const int64_t expectedUs = av_sat_sub64(expected.shownUs, expectedFirstUs);
+  const int64_t writtenUs = av_sat_sub64(written.shownUs, writtenFirstUs);
+  const int64_t offUs = av_sat_sub64(writtenUs, expectedUs);
+  if (offUs >= -kTimeGridUs && offUs <= kTimeGridUs) return std::nullopt;
+  return " in time: shown at " + std::to_string(writtenUs / 1000) + " ms instead of " +
+         std::to_string(expectedUs / 1000) + " ms";
+}
+
 VerificationResult Compare(const FileDigests& source, const FileDigests& output) {
   if (source.streams.size() != output.streams.size()) {
     return {Verdict::kDifferent, "the source has " + std::to_string(source.streams.size()) +
                                      " streams, the output " + std::to_string(output.streams.size())};
   }
   for (std::size_t slot = 0; slot < source.streams.size(); ++slot) {
-    const std::vector<uint64_t>& expected = source.streams[slot].digests;
-    const std::vector<uint64_t>& written = output.streams[slot].digests;
+    const std::vector<PacketRecord>& expected = source.streams[slot].packets;
+    const std::vector<PacketRecord>& written = output.streams[slot].packets;
     if (expected.size() != written.size()) {
       return {Verdict::kDifferent, StreamName(slot) + " has " + std::to_string(expected.size()) +
                                        " packets in the source but " + std::to_string(written.size()) +
                                        " in the output"};
     }
     for (std::size_t i = 0; i < expected.size(); ++i) {
-      if (expected[i] != written[i]) {
+      if (const std::optional<std::string> difference =
+              PacketDifference(expected[i], source.firstShownUs, written[i], output.firstShownUs)) {
         return {Verdict::kDifferent,
-                "packet " + std::to_string(i + 1) + " of " + StreamName(slot) + " differs"};
+                "packet " + std::to_string(i + 1) + " of " + StreamName(slot) + " differs" + *difference};
       }
     }
   }

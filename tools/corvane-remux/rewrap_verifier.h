@@ -14,7 +14,9 @@ struct VerificationResult {
 };
 
 // Reads both files through the demuxer the conversion uses and compares the
-// count and the content (see PayloadDigest) of every stream's packets.
+// count and the content (see PayloadDigest) of every stream's packets, their
+// keyframe flags, and their presentation times counted from each file's
+// earliest packet, to Matroska's millisecond.
 // `shouldStop` is asked between packets; when it answers true, the check ends
 // as kInterrupted.
 VerificationResult VerifyRewrap(const std::string& sourcePath, const std::string& outputPath,

@@ -27,6 +27,11 @@ struct SourceDamage {
 
 struct SourceNotes {
   std::vector<LeftOutStream> leftOut;
+  // Streams that are the source container's structure rather than content
+  // (DVD navigation packets, a chapter text track whose chapters are written
+  // as Matroska chapters, a timecode track whose start is kept as a tag):
+  // not copied as tracks, and nothing is lost without them.
+  std::vector<LeftOutStream> structure;
   SourceDamage damage;
 
   bool Complete() const { return leftOut.empty() && !damage.endedEarly && !damage.unreadableParts; }

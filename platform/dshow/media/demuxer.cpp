@@ -12,6 +12,7 @@ extern "C" {
 }
 
 #include "platform/dshow/media/avio_seek.h"
+#include "platform/dshow/media/codec_description_check.h"
 #include "platform/dshow/media/cut_short_checks.h"
 #include "platform/dshow/media/matroska_writer.h"
 #include "platform/dshow/media/timed_text.h"
@@ -27,6 +28,10 @@ constexpr unsigned kMaxIndexBytes = 64 * 1024;
 constexpr int kMaxFailuresInARow = 256;
 // A demuxer that finds bad data again without moving inside the file is stuck.
 constexpr int kMaxFailuresInPlace = 8;
+// Packets of one stream further apart than this belong to different
+// recordings joined together; within one, no frame or audio packet lasts
+// this long and no reordering moves a frame this far.
+constexpr int64_t kTimestampJumpUs = 10'000'000;
 
 std::vector<std::pair<std::string, std::string>> MetadataPairs(const AVDictionary* metadata) {
   std::vector<std::pair<std::string, std::string>> pairs;
@@ -72,6 +77,24 @@ std::string WhyLeftOut(const AVStream& stream) {
   if (params.codec_id == AV_CODEC_ID_NONE) return "its codec is unknown";
   if (!MatroskaCanCarry(params.codec_id)) return "Matroska cannot carry this codec";
   if (!HasParametersToWrite(params)) return "its parameters could not be found (the file may be damaged)";
+  return {};
+}
+
+// Why a stream that is not offered is container structure rather than
+// content, in words the user reads; empty for streams with content.
+std::string WhyStructure(const AVFormatContext& context, const AVStream& stream) {
+  const AVCodecParameters& params = *stream.codecpar;
+  if (params.codec_id == AV_CODEC_ID_DVD_NAV)
+    return "DVD navigation packets, menu and seeking data for players";
+  // The mov reader turns a chapter text track into the file's chapters and
+  // marks it discarded itself; the chapters are written as Matroska chapters.
+  if (params.codec_id == AV_CODEC_ID_BIN_DATA && stream.discard == AVDISCARD_ALL && context.nb_chapters > 0)
+    return "the chapter titles, kept as Matroska chapters";
+  // The start timecode is written as a tag (KeepStartTimecode).
+  if (params.codec_tag == MKTAG('t', 'm', 'c', 'd') &&
+      (av_dict_get(context.metadata, "timecode", nullptr, 0) ||
+       av_dict_get(stream.metadata, "timecode", nullptr, 0)))
+    return "a timecode track, its start kept as a tag";
   return {};
 }
 
@@ -188,10 +211,18 @@ void Demuxer::CollectStreams() {
   m_offeredOf.assign(m_context->nb_streams, -1);
   for (unsigned i = 0; i < m_context->nb_streams; ++i) {
     AVStream& stream = *m_context->streams[i];
-    if (!IsOffered(stream)) {
+    const bool offered = IsOffered(stream);
+    const bool describable = !offered || CodecDescriptionIsSound(*stream.codecpar);
+    if (!offered || !describable) {
+      if (std::string structure = WhyStructure(*m_context, stream); !structure.empty()) {
+        stream.discard = AVDISCARD_ALL;
+        m_notes.structure.push_back(DescribeLeftOut(stream, std::move(structure)));
+        continue;
+      }
       stream.discard = AVDISCARD_ALL;
-      if (std::string why = WhyLeftOut(stream); !why.empty())
-        m_notes.leftOut.push_back(DescribeLeftOut(stream, std::move(why)));
+      std::string why =
+          describable ? WhyLeftOut(stream) : "its codec description is damaged and cannot be written";
+      if (!why.empty()) m_notes.leftOut.push_back(DescribeLeftOut(stream, std::move(why)));
       continue;
     }
     m_offeredOf[i] = static_cast<int>(m_offered.size());
@@ -239,6 +270,7 @@ void Demuxer::NoteCutShortSource() {
   m_holdsLast.assign(m_offered.size(), false);
   m_held.assign(m_offered.size(), nullptr);
   m_packetsSeen.assign(m_offered.size(), 0);
+  m_timelines.assign(m_offered.size(), StreamTimeline{});
   if (!m_notes.damage.endedEarly) return;
   // A program stream's frames are cut out of its packets by parsers, which
   // hand on the last, cut frame of every stream at the end: each stream's
@@ -282,10 +314,6 @@ int Demuxer::ReadWholePacket(AVPacket* packet, int* offeredIndex) {
       if (++run.inARow >= kMaxFailuresInARow) return AVERROR_EOF;
       continue;
     }
-    // libavformat keeps a packet it could only partly make sense of (a
-    // transport stream with lost pieces) and marks it; it is written as it
-    // is, but the source was damaged.
-    if (packet->flags & AV_PKT_FLAG_CORRUPT) m_notes.damage.unreadableParts = true;
     *offeredIndex = index;
     return 0;
   }
@@ -331,6 +359,7 @@ int Demuxer::FinishReading(int error) {
     av_packet_free(&held);
   }
   SourceDamage& damage = m_notes.damage;
+  for (const StreamTimeline& timeline : m_timelines) damage.unreadableParts |= timeline.packetsSinceMark >= 0;
   damage.endedEarly |= IndexReachesPast(*m_context, m_size);
   damage.unreadableParts |= StoppedBeforeTheEnd();
   NoteSkippedIndexedPackets();
@@ -361,15 +390,51 @@ void Demuxer::NoteSkippedIndexedPackets() {
   }
 }
 
-// Where the readable part ends: the end of the latest packet handed on, from
-// the file's first timestamp.
+// Notes damage the packet carries and where the readable part ends: the
+// playing time at the end of the latest packet handed on. Timestamps that
+// jump (two recordings joined into one transport stream) start a new piece
+// of the stream's timeline, which continues the playing time where the
+// previous piece ended instead of counting the jump.
 void Demuxer::NoteHandedOn(const AVPacket& packet, int offeredIndex) {
+  StreamTimeline& timeline = m_timelines[offeredIndex];
   const int64_t shown = packet.pts != AV_NOPTS_VALUE ? packet.pts : packet.dts;
-  if (shown == AV_NOPTS_VALUE) return;
   // Damaged timestamps can be anything; saturate rather than overflow.
-  const int64_t end =
-      av_rescale_q(av_sat_add64(shown, packet.duration), Stream(offeredIndex).time_base, AV_TIME_BASE_Q);
-  m_readableUntilUs = std::max(m_readableUntilUs, av_sat_sub64(end, StartTimeUs()));
+  const AVRational timeBase = Stream(offeredIndex).time_base;
+  const int64_t startUs =
+      shown == AV_NOPTS_VALUE ? AV_NOPTS_VALUE : av_rescale_q(shown, timeBase, AV_TIME_BASE_Q);
+  const int64_t gapUs = startUs == AV_NOPTS_VALUE || timeline.lastEndUs == AV_NOPTS_VALUE
+                            ? 0
+                            : av_sat_sub64(startUs, timeline.lastEndUs);
+  const bool jumped = gapUs > kTimestampJumpUs || gapUs < -kTimestampJumpUs;
+  NoteCorruptFlag(packet, jumped, &timeline);
+  if (startUs == AV_NOPTS_VALUE) return;
+  if (timeline.pieceStartUs == AV_NOPTS_VALUE) timeline.pieceStartUs = StartTimeUs();
+  if (jumped) {
+    timeline.pieceOffsetUs = timeline.PlayedUntil(timeline.lastEndUs);
+    timeline.pieceStartUs = startUs;
+  }
+  timeline.lastEndUs = av_sat_add64(startUs, av_rescale_q(packet.duration, timeBase, AV_TIME_BASE_Q));
+  m_readableUntilUs = std::max(m_readableUntilUs, timeline.PlayedUntil(timeline.lastEndUs));
+}
+
+// libavformat keeps a packet it could only partly make sense of and marks
+// it; it is written as it is, but the source was damaged. The transport
+// stream reader also marks the packets just before a join, where the
+// continuity counters start again although nothing was lost (the parser
+// that cuts frames hands the mark on a frame late): there the mark waits a
+// few packets of the stream, and a timestamp jump among them clears it.
+void Demuxer::NoteCorruptFlag(const AVPacket& packet, bool jumped, StreamTimeline* timeline) {
+  constexpr int kJoinWindow = 4;
+  if (jumped) timeline->packetsSinceMark = -1;
+  if (timeline->packetsSinceMark >= 0 && ++timeline->packetsSinceMark > kJoinWindow) {
+    m_notes.damage.unreadableParts = true;
+    timeline->packetsSinceMark = -1;
+  }
+  if (!(packet.flags & AV_PKT_FLAG_CORRUPT)) return;
+  if (std::string_view(FormatName()) != "mpegts")
+    m_notes.damage.unreadableParts = true;
+  else if (timeline->packetsSinceMark < 0)
+    timeline->packetsSinceMark = 0;
 }
 
 void Demuxer::CompleteTimestamps(AVPacket* packet, int offeredIndex) {

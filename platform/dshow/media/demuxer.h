@@ -10,6 +10,7 @@
 
 extern "C" {
 #include <libavformat/avformat.h>
+#include <libavutil/common.h>
 }
 
 #include "platform/dshow/core/source_notes.h"
@@ -83,7 +84,18 @@ class Demuxer {
   bool ReadOnAfter(int error, FailureRun* run);
   bool HoldBackNearCut(AVPacket* packet, int offeredIndex);
   int FinishReading(int error);
+  // One offered stream's timeline as read so far, in AV_TIME_BASE units.
+  struct StreamTimeline {
+    int64_t pieceStartUs = AV_NOPTS_VALUE;  // source time where the current continuous piece starts
+    int64_t pieceOffsetUs = 0;              // playing time at which that piece starts
+    int64_t lastEndUs = AV_NOPTS_VALUE;     // source time where the latest packet ends
+    int packetsSinceMark = -1;              // since a corrupt mark not yet judged (see NoteCorruptFlag)
+    int64_t PlayedUntil(int64_t sourceUs) const {
+      return av_sat_add64(pieceOffsetUs, av_sat_sub64(sourceUs, pieceStartUs));
+    }
+  };
   void NoteHandedOn(const AVPacket& packet, int offeredIndex);
+  void NoteCorruptFlag(const AVPacket& packet, bool jumped, StreamTimeline* timeline);
   void NoteCutShortSource();
   void NoteSkippedIndexedPackets();
   bool StoppedBeforeTheEnd() const;
@@ -111,5 +123,6 @@ class Demuxer {
   std::vector<bool> m_holdsLast;  // per offered stream
   std::vector<AVPacket*> m_held;
   int64_t m_readableUntilUs = -1;
-  std::vector<int> m_packetsSeen;  // per offered stream: handed on or left out as cut
+  std::vector<int> m_packetsSeen;           // per offered stream: handed on or left out as cut
+  std::vector<StreamTimeline> m_timelines;  // per offered stream
 };
