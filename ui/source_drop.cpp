@@ -1,7 +1,9 @@
 // A video dropped on the window, or named when the program starts, becomes
 // the source as if chosen in Open Video.
+#include <cstdio>
 #include <string>
 
+#include "platform/com/translatable.h"
 #include "ui/converter_dialog.h"
 
 namespace {
@@ -9,12 +11,18 @@ namespace {
 // DragQueryFileA's index that asks for the number of dropped files.
 constexpr UINT kDroppedFileCount = 0xFFFFFFFF;
 
-constexpr char kOneFileOnly[] = "Please drop a single video file: Corvane converts one video at a time.";
-constexpr char kNameTooLong[] =
-    "The dropped file's name is too long. Please choose a file with a shorter path.";
+constexpr char kOneFileOnly[] =
+    QT_TRANSLATE_NOOP("Corvane", "Please drop a single video file: Corvane converts one video at a time.");
+constexpr char kNameTooLong[] = QT_TRANSLATE_NOOP(
+    "Corvane", "The dropped file's name is too long. Please choose a file with a shorter path.");
 
 std::string CannotOpen(const char* path) {
-  return std::string(path) + " is not a file that can be opened. Please choose a single video file.";
+  char text[MAX_PATH + 128];
+  std::snprintf(
+      text, sizeof text,
+      QT_TRANSLATE_NOOP("Corvane", "%s is not a file that can be opened. Please choose a single video file."),
+      path);
+  return text;
 }
 
 }  // namespace
@@ -28,11 +36,11 @@ void ConverterDialog::OnDropFiles(HDROP drop) {
   // The running conversion keeps the source it started with.
   if (m_bConverting) return;
   if (count != 1) {
-    MessageBox(kOneFileOnly, "Error", MB_OK);
+    MessageBox(kOneFileOnly, QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
   } else if (!fits) {
-    MessageBox(kNameTooLong, "Error", MB_OK);
+    MessageBox(kNameTooLong, QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
   } else if (!FileExists(path)) {
-    MessageBox(CannotOpen(path).c_str(), "Error", MB_OK);
+    MessageBox(CannotOpen(path).c_str(), QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
   } else {
     ChooseSource(path);
   }
