@@ -1,8 +1,8 @@
-# Installing Corvane. The window program, its help viewer and its help file
-# share one program folder, as they do in the build tree: the program looks
-# for both beside its own executable (through its real path, so the links in
-# bin/ do not mislead it). bin/ holds relative links to the programs people
-# start, so the package works wherever it is installed.
+# Installing Corvane. The window program, its help viewer, its help file and
+# its translations share one program folder, as they do in the build tree: the
+# programs look for them beside their own executable (through its real path,
+# so the links in bin/ do not mislead it). bin/ holds relative links to the
+# programs people start, so the package works wherever it is installed.
 include(GNUInstallDirs)
 set(CORVANE_INSTALL_PROGRAM_DIR lib/corvane)
 
@@ -31,6 +31,9 @@ corvane_install_program(corvane-remux)
 corvane_install_link(corvane-remux)
 corvane_install_program(hh.exe)
 install(FILES ${CORVANE_PROGRAM_DIR}/help.chm DESTINATION ${CORVANE_INSTALL_PROGRAM_DIR})
+# The translations, in translations/ beside the programs that load them.
+install(DIRECTORY ${CORVANE_TRANSLATIONS_DIR}/ DESTINATION ${CORVANE_INSTALL_PROGRAM_DIR}/translations
+        FILES_MATCHING PATTERN "corvane_*.qm")
 
 # Manual pages and the package's changelog are shipped compressed, as
 # reproducibly as Debian's own (gzip -9n: no name, no time stamp).

@@ -10,6 +10,7 @@
 #include "engine/run_outcome.h"
 #include "engine/wide_path.h"
 #include "platform/com/com_ptr.h"
+#include "platform/com/translatable.h"
 #include "platform/dshow/core/dshow.h"
 #include "platform/win32/shell.h"
 
@@ -51,7 +52,7 @@ class Conversion {
 
   Ending CreateGraph() {
     const HRESULT hr = CreateFilterGraph(m_graph.ReleaseAndGetAddressOf());
-    if (FAILED(hr)) return Failed("Couldn't create filter graph! hr=0x%x", hr);
+    if (FAILED(hr)) return Failed(QT_TRANSLATE_NOOP("Corvane", "Couldn't create filter graph! hr=0x%x"), hr);
     SetNoClock(m_graph.Get());  // a graph that keeps its clock still converts, only paced to real time
     return kGoOn;
   }
@@ -60,7 +61,8 @@ class Conversion {
     if (Ending ending = Widen(sourcePath, m_sourcePath)) return ending;
     const HRESULT hr = m_graph->RenderFile(m_sourcePath.text, nullptr);
     if (FAILED(hr)) {
-      ReportFailure(hr, "Failed to render source file %s!  hr=0x%x\n", sourcePath, HexCode(hr));
+      ReportFailure(hr, QT_TRANSLATE_NOOP("Corvane", "Failed to render source file %s!  hr=0x%x\n"),
+                    sourcePath, HexCode(hr));
       return hr;
     }
     return kGoOn;
@@ -89,7 +91,7 @@ class Conversion {
   Ending CreateMux() {
     const HRESULT hr = CreateFilter(CLSID_MatroskaMuxer, m_mux.ReleaseAndGetAddressOf());
     if (FAILED(hr)) {
-      ReportFailure(hr, "Please install MKV codec!  hr=0x%x\n", HexCode(hr));
+      ReportFailure(hr, QT_TRANSLATE_NOOP("Corvane", "Please install MKV codec!  hr=0x%x\n"), HexCode(hr));
       ShellExecuteA(nullptr, "open", kMatroskaSupportPageUrl, nullptr, nullptr, SW_SHOWNORMAL);
       return hr;
     }
@@ -100,18 +102,22 @@ class Conversion {
   Ending FindFileSink() {
     if (SUCCEEDED(Query(m_mux, m_fileSink))) return kGoOn;
     HRESULT hr = CreateFilter(CLSID_FileWriter, m_fileWriter.ReleaseAndGetAddressOf());
-    if (FAILED(hr)) return Failed("Failed to create FileWriter filter!  hr=0x%x\n", hr);
+    if (FAILED(hr))
+      return Failed(QT_TRANSLATE_NOOP("Corvane", "Failed to create FileWriter filter!  hr=0x%x\n"), hr);
     hr = Query(m_fileWriter, m_fileSink);
-    if (FAILED(hr)) return Failed("Failed to create QI IFileSinkFilter!  hr=0x%x\n", hr);
+    if (FAILED(hr))
+      return Failed(QT_TRANSLATE_NOOP("Corvane", "Failed to create QI IFileSinkFilter!  hr=0x%x\n"), hr);
     return kGoOn;
   }
 
   // The sink learns its file before any new filter joins the graph.
   Ending NameFileAndAddMux() {
     HRESULT hr = m_fileSink->SetFileName(m_outputPath.text, nullptr);
-    if (FAILED(hr)) return Failed("Failed to set target filename!  hr=0x%x\n", hr);
+    if (FAILED(hr))
+      return Failed(QT_TRANSLATE_NOOP("Corvane", "Failed to set target filename!  hr=0x%x\n"), hr);
     hr = m_graph->AddFilter(m_mux.Get(), kMuxFilterName);
-    if (FAILED(hr)) return Failed("Failed to add Mux filter to graph!  hr=0x%x\n", hr);
+    if (FAILED(hr))
+      return Failed(QT_TRANSLATE_NOOP("Corvane", "Failed to add Mux filter to graph!  hr=0x%x\n"), hr);
     return kGoOn;
   }
 
@@ -125,27 +131,33 @@ class Conversion {
   Ending ConnectMuxToWriter() {
     if (!m_fileWriter) return kGoOn;
     HRESULT hr = m_graph->AddFilter(m_fileWriter.Get(), kWriterFilterName);
-    if (FAILED(hr)) return Failed("Failed to add FileWriter filter to graph!  hr=0x%x\n", hr);
+    if (FAILED(hr))
+      return Failed(QT_TRANSLATE_NOOP("Corvane", "Failed to add FileWriter filter to graph!  hr=0x%x\n"), hr);
     ComPtr<IPin> muxOutPin;
     hr = FindMatchingPin(m_mux.Get(), PINDIR_OUTPUT, 0, false, muxOutPin.ReleaseAndGetAddressOf());
-    if (FAILED(hr) || !muxOutPin) return FailedPinSearch("Failed to find output pin on Mux!  hr=0x%x\n", hr);
+    if (FAILED(hr) || !muxOutPin)
+      return FailedPinSearch(QT_TRANSLATE_NOOP("Corvane", "Failed to find output pin on Mux!  hr=0x%x\n"),
+                             hr);
     ComPtr<IPin> writerInPin;
     hr = FindMatchingPin(m_fileWriter.Get(), PINDIR_INPUT, 0, false, writerInPin.ReleaseAndGetAddressOf());
     if (FAILED(hr) || !writerInPin) {
       muxOutPin.Reset();
-      return FailedPinSearch("Failed to find input pin on FileWriter!  hr=0x%x\n", hr);
+      return FailedPinSearch(
+          QT_TRANSLATE_NOOP("Corvane", "Failed to find input pin on FileWriter!  hr=0x%x\n"), hr);
     }
     hr = m_graph->ConnectDirect(muxOutPin.Get(), writerInPin.Get(), nullptr);
     muxOutPin.Reset();
     writerInPin.Reset();
-    if (FAILED(hr)) return Failed("Failed to connect Mux to FileWriter!  hr=0x%x\n", hr);
+    if (FAILED(hr))
+      return Failed(QT_TRANSLATE_NOOP("Corvane", "Failed to connect Mux to FileWriter!  hr=0x%x\n"), hr);
     return kGoOn;
   }
 
   Ending ConnectStreams() {
     if (m_sourceOutputPins == 0) return kGoOn;
     const HRESULT hr = ConnectStreamsToMux(m_graph.Get(), m_streamFilter, m_mux.Get());
-    if (FAILED(hr)) return Failed("Failed to connect 2 filters!  hr=0x%x\n", hr);
+    if (FAILED(hr))
+      return Failed(QT_TRANSLATE_NOOP("Corvane", "Failed to connect 2 filters!  hr=0x%x\n"), hr);
     return kGoOn;
   }
 
@@ -156,14 +168,17 @@ class Conversion {
 
   Ending Run() {
     HRESULT hr = Query(m_graph, m_mediaControl);
-    if (FAILED(hr)) return Failed("Failed to QI for IMediaControl!  hr=0x%x\n", hr);
+    if (FAILED(hr))
+      return Failed(QT_TRANSLATE_NOOP("Corvane", "Failed to QI for IMediaControl!  hr=0x%x\n"), hr);
     hr = m_mediaControl->Run();
     if (FAILED(hr)) {
-      ReportFailure(hr, "Failed to run the graph!  hr=0x%x\nCopy aborted.\n\n", HexCode(hr));
+      ReportFailure(hr, QT_TRANSLATE_NOOP("Corvane", "Failed to run the graph!  hr=0x%x\nCopy aborted.\n\n"),
+                    HexCode(hr));
       ReportFailure(S_OK, "%s",
-                    "Please check that you have selected the correct profile for copying.\n"
-                    "Note that if your source ASF file is audio-only, then selecting a\n"
-                    "video profile will cause a failure when running the graph.\n\n");
+                    QT_TRANSLATE_NOOP("Corvane",
+                                      "Please check that you have selected the correct profile for copying.\n"
+                                      "Note that if your source ASF file is audio-only, then selecting a\n"
+                                      "video profile will cause a failure when running the graph.\n\n"));
       return hr;
     }
     return kGoOn;
@@ -189,7 +204,9 @@ class Conversion {
     // incomplete file behind; report that failure so the caller does not take
     // the file for a finished one.
     const HRESULT runFailure = TakeRunFailure(m_graph.Get());
-    if (FAILED(runFailure)) return *Failed("Failed to write the Matroska file!  hr=0x%x\n", runFailure);
+    if (FAILED(runFailure))
+      return *Failed(QT_TRANSLATE_NOOP("Corvane", "Failed to write the Matroska file!  hr=0x%x\n"),
+                     runFailure);
     if (stopped == S_OK && ReportIncompleteSource()) return kConvertedIncomplete;
     return stopped;
   }
@@ -218,7 +235,7 @@ class Conversion {
 
   Ending StripBehindSplitter() {
     const HRESULT hr = FindSplitterFilter(m_sourceFilter.Get(), m_splitterFilter.ReleaseAndGetAddressOf());
-    if (FAILED(hr)) return Failed("Failed to pSplitterFilter!  hr=0x%x\n", hr);
+    if (FAILED(hr)) return Failed(QT_TRANSLATE_NOOP("Corvane", "Failed to pSplitterFilter!  hr=0x%x\n"), hr);
     // The reader-to-splitter connection stays; without a splitter nothing is cut.
     RemoveDownstreamFilters(m_splitterFilter.Get(), m_graph.Get());
     m_streamFilter = m_splitterFilter.Get();

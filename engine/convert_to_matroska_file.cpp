@@ -6,6 +6,7 @@
 #include "engine/convert_to_matroska.h"
 #include "engine/report_message.h"
 #include "engine/temporary_output.h"
+#include "platform/com/translatable.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ ConversionEnd EndOf(HRESULT hr) {
 }
 
 FileConversionResult NotNamed(HRESULT hr) {
-  ReportFailure(hr, "Failed to set target filename!  hr=0x%x\n", HexCode(hr));
+  ReportFailure(hr, QT_TRANSLATE_NOOP("Corvane", "Failed to set target filename!  hr=0x%x\n"), HexCode(hr));
   return {ConversionEnd::kFailed, hr, false};
 }
 
@@ -39,8 +40,8 @@ FileConversionResult Keep(TemporaryOutput& written, const char* outputPath, Conv
   if (!listener.KeepWrittenFile(written.Path(), end)) return {end, hr, false};
   const HRESULT committed = written.Commit();
   if (committed == S_OK) return {end, hr, true};
-  ReportFailure(committed, "Failed to save the Matroska file as %s!  hr=0x%x\n", outputPath,
-                HexCode(committed));
+  ReportFailure(committed, QT_TRANSLATE_NOOP("Corvane", "Failed to save the Matroska file as %s!  hr=0x%x\n"),
+                outputPath, HexCode(committed));
   return {end == ConversionEnd::kStopped ? end : ConversionEnd::kFailed, committed, false};
 }
 

@@ -4,32 +4,39 @@
 #include <cctype>
 #include <utility>
 
+#include "platform/com/translatable.h"
+
 namespace {
 
 constexpr std::array<std::pair<HRESULT, const char*>, 16> kCauses{{
-    {HRESULT_FROM_WIN32(ERROR_DISK_FULL), "the disk is full"},
-    {HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED), "access was denied"},
-    {HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), "a file was not found"},
-    {HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND), "a folder was not found"},
-    {HRESULT_FROM_WIN32(ERROR_DIRECTORY), "a folder stands where a file was expected"},
-    {HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE), "a file name is too long"},
-    {HRESULT_FROM_WIN32(ERROR_WRITE_FAULT), "the disk reported a read or write error"},
-    {HRESULT_FROM_WIN32(ERROR_READ_FAULT), "the disk reported a read error"},
-    {HRESULT_FROM_WIN32(ERROR_HANDLE_EOF), "the source ended before its data did"},
-    {E_OUTOFMEMORY, "the computer ran out of memory"},
-    {E_ABORT, "the conversion was stopped"},
-    {VFW_E_UNSUPPORTED_STREAM, "the source is not a video file Corvane can read"},
-    {VFW_E_UNKNOWN_FILE_TYPE, "the source is not a video file Corvane can read"},
-    {VFW_E_CANNOT_RENDER, "the source is not a video file Corvane can read"},
-    {VFW_E_INVALID_FILE_FORMAT, "the source is damaged or not a video file"},
-    {VFW_E_FILE_TOO_SHORT, "the source is too short to be a video file"},
+    {HRESULT_FROM_WIN32(ERROR_DISK_FULL), QT_TRANSLATE_NOOP("Corvane", "the disk is full")},
+    {HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED), QT_TRANSLATE_NOOP("Corvane", "access was denied")},
+    {HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND), QT_TRANSLATE_NOOP("Corvane", "a file was not found")},
+    {HRESULT_FROM_WIN32(ERROR_PATH_NOT_FOUND), QT_TRANSLATE_NOOP("Corvane", "a folder was not found")},
+    {HRESULT_FROM_WIN32(ERROR_DIRECTORY),
+     QT_TRANSLATE_NOOP("Corvane", "a folder stands where a file was expected")},
+    {HRESULT_FROM_WIN32(ERROR_FILENAME_EXCED_RANGE), QT_TRANSLATE_NOOP("Corvane", "a file name is too long")},
+    {HRESULT_FROM_WIN32(ERROR_WRITE_FAULT),
+     QT_TRANSLATE_NOOP("Corvane", "the disk reported a read or write error")},
+    {HRESULT_FROM_WIN32(ERROR_READ_FAULT), QT_TRANSLATE_NOOP("Corvane", "the disk reported a read error")},
+    {HRESULT_FROM_WIN32(ERROR_HANDLE_EOF),
+     QT_TRANSLATE_NOOP("Corvane", "the source ended before its data did")},
+    {E_OUTOFMEMORY, QT_TRANSLATE_NOOP("Corvane", "the computer ran out of memory")},
+    {E_ABORT, QT_TRANSLATE_NOOP("Corvane", "the conversion was stopped")},
+    {VFW_E_UNSUPPORTED_STREAM,
+     QT_TRANSLATE_NOOP("Corvane", "the source is not a video file Corvane can read")},
+    {VFW_E_UNKNOWN_FILE_TYPE,
+     QT_TRANSLATE_NOOP("Corvane", "the source is not a video file Corvane can read")},
+    {VFW_E_CANNOT_RENDER, QT_TRANSLATE_NOOP("Corvane", "the source is not a video file Corvane can read")},
+    {VFW_E_INVALID_FILE_FORMAT, QT_TRANSLATE_NOOP("Corvane", "the source is damaged or not a video file")},
+    {VFW_E_FILE_TOO_SHORT, QT_TRANSLATE_NOOP("Corvane", "the source is too short to be a video file")},
 }};
 
 }  // namespace
 
 std::string PlainCause(HRESULT hr) {
   const std::string known = KnownCause(hr);
-  return known.empty() ? "an unexpected error" : known;
+  return known.empty() ? QT_TRANSLATE_NOOP("Corvane", "an unexpected error") : known;
 }
 
 std::string KnownCause(HRESULT hr) {

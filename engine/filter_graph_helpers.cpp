@@ -5,6 +5,7 @@
 #include "engine/report_message.h"
 #include "platform/com/com_ptr.h"
 #include "platform/com/com_runtime.h"
+#include "platform/com/translatable.h"
 #include "platform/win32/message_queue.h"
 
 namespace {
@@ -65,13 +66,14 @@ SourceCheck CheckSourceFilter(IBaseFilter* filter) {
 }  // namespace
 
 HRESULT CreateFilterGraph(IGraphBuilder** graph) {
-  return CreateInProcess(CLSID_FilterGraph, IGraphBuilder::iid, reinterpret_cast<void**>(graph),
-                         "CreateFilterGraph: Failed to create graph!  hr=0x%x\n");
+  return CreateInProcess(
+      CLSID_FilterGraph, IGraphBuilder::iid, reinterpret_cast<void**>(graph),
+      QT_TRANSLATE_NOOP("Corvane", "CreateFilterGraph: Failed to create graph!  hr=0x%x\n"));
 }
 
 HRESULT CreateFilter(REFCLSID clsid, IBaseFilter** filter) {
   return CreateInProcess(clsid, IBaseFilter::iid, reinterpret_cast<void**>(filter),
-                         "CreateFilter: Failed to create filter!  hr=0x%x\n");
+                         QT_TRANSLATE_NOOP("Corvane", "CreateFilter: Failed to create filter!  hr=0x%x\n"));
 }
 
 HRESULT SetNoClock(IFilterGraph* graph) {
@@ -80,11 +82,14 @@ HRESULT SetNoClock(IFilterGraph* graph) {
   HRESULT hr = graph->QueryInterface(IMediaFilter::iid,
                                      reinterpret_cast<void**>(mediaFilter.ReleaseAndGetAddressOf()));
   if (FAILED(hr)) {
-    ReportFailure(hr, "SetNoClock: Failed to QI for media filter!  hr=0x%x\n", HexCode(hr));
+    ReportFailure(hr, QT_TRANSLATE_NOOP("Corvane", "SetNoClock: Failed to QI for media filter!  hr=0x%x\n"),
+                  HexCode(hr));
     return hr;
   }
   hr = mediaFilter->SetSyncSource(nullptr);
-  if (FAILED(hr)) ReportFailure(hr, "SetNoClock: Failed to set sync source!  hr=0x%x\n", HexCode(hr));
+  if (FAILED(hr))
+    ReportFailure(hr, QT_TRANSLATE_NOOP("Corvane", "SetNoClock: Failed to set sync source!  hr=0x%x\n"),
+                  HexCode(hr));
   return hr;
 }
 
@@ -93,7 +98,7 @@ void WaitForGraphCompletion(IGraphBuilder* graph, const BetweenWaits& betweenWai
   ComPtr<IMediaEvent> mediaEvent;
   if (FAILED(graph->QueryInterface(IMediaEvent::iid,
                                    reinterpret_cast<void**>(mediaEvent.ReleaseAndGetAddressOf())))) {
-    ReportFailure(S_OK, "QI failed for IMediaEvent interface!\n");
+    ReportFailure(S_OK, QT_TRANSLATE_NOOP("Corvane", "QI failed for IMediaEvent interface!\n"));
     return;
   }
   ReportDiagnostic(

@@ -3,11 +3,12 @@
 #include "engine/conversion_listener.h"
 #include "engine/report_message.h"
 #include "engine/source_notes_message.h"
+#include "platform/com/translatable.h"
 #include "platform/win32/message_box.h"
 
 void MessageBoxListener::OnMessage(const ConversionMessage& message) {
   if (message.kind == MessageKind::kError) {
-    MessageBoxA(nullptr, message.text.c_str(), "Error", MB_OK);
+    MessageBoxA(nullptr, message.text.c_str(), QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
   } else {
     ReportMessage("%s", message.text.c_str());
   }

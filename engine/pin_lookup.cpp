@@ -7,6 +7,7 @@
 #include "engine/pin_direction.h"
 #include "engine/report_message.h"
 #include "platform/com/com_ptr.h"
+#include "platform/com/translatable.h"
 
 namespace {
 
@@ -33,8 +34,10 @@ IPin* PinWithoutReference(IBaseFilter* filter, PIN_DIRECTION direction, ULONG in
 void ConnectOneStream(IFilterGraph* graph, IPin* sourceOutPin, IPin* muxerInputPin, HRESULT* result) {
   *result = graph->ConnectDirect(sourceOutPin, muxerInputPin, nullptr);
   if (FAILED(*result))
-    ReportFailure(*result, "Failed to ConnectDirect(pSourceOutPin, pMuxerInputPin),!  hr=0x%x\n",
-                  HexCode(*result));
+    ReportFailure(
+        *result,
+        QT_TRANSLATE_NOOP("Corvane", "Failed to ConnectDirect(pSourceOutPin, pMuxerInputPin),!  hr=0x%x\n"),
+        HexCode(*result));
 }
 
 }  // namespace
@@ -97,14 +100,14 @@ HRESULT FindSplitterFilter(IBaseFilter* sourceFilter, IBaseFilter** splitter) {
   if (!splitter) return E_POINTER;
   const ComPtr<IPin> sourceOutPin(OutputPinAt(sourceFilter, 0));
   if (!sourceOutPin) {
-    ReportError("Cannot find source filter output pin!");
+    ReportError(QT_TRANSLATE_NOOP("Corvane", "Cannot find source filter output pin!"));
     return S_FALSE;
   }
   ComPtr<IPin> splitterInPin;
   HRESULT hr = sourceOutPin->ConnectedTo(splitterInPin.ReleaseAndGetAddressOf());
   if (SUCCEEDED(hr) && !splitterInPin) hr = VFW_E_NOT_CONNECTED;  // a pin that claims a peer it does not give
   if (FAILED(hr)) {
-    ReportError("Cannot find the input pin of splitter");
+    ReportError(QT_TRANSLATE_NOOP("Corvane", "Cannot find the input pin of splitter"));
     return hr;
   }
   PIN_INFO info{};
@@ -119,7 +122,7 @@ HRESULT ConnectStreamsToMux(IFilterGraph* graph, IBaseFilter* streamFilter, IBas
   ULONG muxOutputs = 0;
   HRESULT hr = CountFilterPins(mux, &muxInputs, &muxOutputs);
   if (FAILED(hr)) {
-    ReportFailure(hr, "Failed to CountFilterPins!  hr=0x%x\n", HexCode(hr));
+    ReportFailure(hr, QT_TRANSLATE_NOOP("Corvane", "Failed to CountFilterPins!  hr=0x%x\n"), HexCode(hr));
     return hr;
   }
   ULONG streamInputs = 0;
@@ -130,13 +133,16 @@ HRESULT ConnectStreamsToMux(IFilterGraph* graph, IBaseFilter* streamFilter, IBas
   for (ULONG i = 0; i < streams; ++i) {
     const ComPtr<IPin> sourceOutPin(OutputPinAt(streamFilter, i));
     if (!sourceOutPin) {
-      ReportFailure(hr, "Failed to find output pin on pSourceFilter!  hr=0x%x\n", HexCode(hr));
+      ReportFailure(hr,
+                    QT_TRANSLATE_NOOP("Corvane", "Failed to find output pin on pSourceFilter!  hr=0x%x\n"),
+                    HexCode(hr));
       continue;
     }
     const ComPtr<IPin> muxerInputPin(InputPinAt(mux, i - skipped));
     if (!muxerInputPin) {
       ++skipped;
-      ReportFailure(hr, "Failed to find intput pin on pMux!  hr=0x%x\n", HexCode(hr));
+      ReportFailure(hr, QT_TRANSLATE_NOOP("Corvane", "Failed to find intput pin on pMux!  hr=0x%x\n"),
+                    HexCode(hr));
       continue;
     }
     ConnectOneStream(graph, sourceOutPin.Get(), muxerInputPin.Get(), &hr);

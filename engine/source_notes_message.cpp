@@ -1,8 +1,29 @@
 #include "engine/source_notes_message.h"
 
+#include <cstdio>
+
 #include "engine/clock_text.h"
+#include "platform/com/translatable.h"
 
 namespace {
+
+// The kinds FFmpeg names streams by, listed for translation: the window
+// translates them where they stand in a stream's line.
+[[maybe_unused]] constexpr const char* kStreamKinds[] = {
+    QT_TRANSLATE_NOOP("Corvane", "video"),      QT_TRANSLATE_NOOP("Corvane", "audio"),
+    QT_TRANSLATE_NOOP("Corvane", "subtitle"),   QT_TRANSLATE_NOOP("Corvane", "data"),
+    QT_TRANSLATE_NOOP("Corvane", "attachment"),
+};
+
+// `format` filled in. Each sentence is one format of its own, so that the
+// window can recognise and translate it.
+template <typename... Args>
+std::string Formatted(const char* format, const Args&... args) {
+  const int length = std::snprintf(nullptr, 0, format, args...);
+  std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
+  std::snprintf(text.data(), text.size() + 1, format, args...);
+  return text;
+}
 
 // Where the readable part of a source ends, cut (not rounded) to the tenth of
 // a second: the message must not promise more than was read.
@@ -11,32 +32,37 @@ std::string PlayingTime(int64_t us) { return ClockText(static_cast<double>(us / 
 std::string LeftOutLines(const SourceNotes& notes) {
   std::string text;
   if (notes.leftOut.empty()) return text;
-  text += notes.leftOut.size() == 1 ? "This stream of the source is not in it:\n"
-                                    : "These streams of the source are not in it:\n";
+  text += notes.leftOut.size() == 1
+              ? QT_TRANSLATE_NOOP("Corvane", "This stream of the source is not in it:\n")
+              : QT_TRANSLATE_NOOP("Corvane", "These streams of the source are not in it:\n");
   for (const LeftOutStream& stream : notes.leftOut)
-    text += "  stream " + std::to_string(stream.number) + " (" + stream.kind + ", " + stream.codec +
-            "): " + stream.reason + "\n";
+    text += Formatted(QT_TRANSLATE_NOOP("Corvane", "  stream %d (%s, %s): %s\n"), stream.number,
+                      stream.kind.c_str(), stream.codec.c_str(), stream.reason.c_str());
   return text;
 }
 
 std::string DamageLines(const SourceDamage& damage) {
   if (!damage.endedEarly && !damage.unreadableParts) return {};
-  std::string text = damage.endedEarly ? "The source ends early: the file looks cut off."
-                                       : "Parts of the source could not be read.";
-  // Appended piece by piece: gcc 12 at -O3 takes `"literal" + std::string`
-  // for an overlapping copy (-Wrestrict).
+  std::string text = damage.endedEarly
+                         ? QT_TRANSLATE_NOOP("Corvane", "The source ends early: the file looks cut off.")
+                         : QT_TRANSLATE_NOOP("Corvane", "Parts of the source could not be read.");
+  text += ' ';
   if (damage.readableUntilUs >= 0) {
-    text += damage.endedEarly ? " Its readable part ends at " : " It was read up to ";
-    text += PlayingTime(damage.readableUntilUs);
-    text += '.';
+    const std::string until = PlayingTime(damage.readableUntilUs);
+    text += Formatted(damage.endedEarly ? QT_TRANSLATE_NOOP("Corvane", "Its readable part ends at %s.")
+                                        : QT_TRANSLATE_NOOP("Corvane", "It was read up to %s."),
+                      until.c_str());
   } else {
-    text += " Nothing of it could be read.";
+    text += QT_TRANSLATE_NOOP("Corvane", "Nothing of it could be read.");
   }
   if (damage.packetsLeftOut > 0) {
+    // Appended piece by piece: gcc 12 at -O3 takes `' ' + std::string` for an
+    // overlapping copy (-Wrestrict).
     text += ' ';
-    text += std::to_string(damage.packetsLeftOut);
-    text += damage.packetsLeftOut == 1 ? " damaged or incomplete packet was left out."
-                                       : " damaged or incomplete packets were left out.";
+    text += Formatted(damage.packetsLeftOut == 1
+                          ? QT_TRANSLATE_NOOP("Corvane", "%lld damaged or incomplete packet was left out.")
+                          : QT_TRANSLATE_NOOP("Corvane", "%lld damaged or incomplete packets were left out."),
+                      static_cast<long long>(damage.packetsLeftOut));
   }
   return text + "\n";
 }
@@ -45,7 +71,7 @@ std::string DamageLines(const SourceDamage& damage) {
 
 std::string IncompleteSourceMessage(const SourceNotes& notes) {
   if (notes.Complete()) return {};
-  std::string text = "The output file was written, but it is incomplete.\n";
+  std::string text = QT_TRANSLATE_NOOP("Corvane", "The output file was written, but it is incomplete.\n");
   text += LeftOutLines(notes);
   text += DamageLines(notes.damage);
   return text;

@@ -1,6 +1,7 @@
 #include "links/web_links.h"
 
 #include "paths/path_operations.h"
+#include "platform/com/translatable.h"
 #include "platform/win32/message_box.h"
 #include "platform/win32/shell.h"
 #include "platform/win32/win_exec.h"
@@ -12,7 +13,8 @@ const char BrowserFailureText[] = "The Program does not launch your web browser 
 void OpenHomePage(HWND owner) {
   const auto result = reinterpret_cast<std::uintptr_t>(
       ShellExecuteA(nullptr, "open", HomePageUrl, nullptr, nullptr, SW_SHOWNORMAL));
-  if (result <= 32) MessageBoxA(owner, BrowserFailureText, "Unknown error", MB_OK);
+  if (result <= 32)
+    MessageBoxA(owner, BrowserFailureText, QT_TRANSLATE_NOOP("Corvane", "Unknown error"), MB_OK);
 }
 
 std::string HelpCommandLine(const char* helpFilePath) {

@@ -13,7 +13,7 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 packages=(
   build-essential cmake ninja-build pkg-config
-  qt6-base-dev
+  qt6-base-dev qt6-tools-dev qt6-l10n-tools
   libavformat-dev libavcodec-dev libavutil-dev
   libchm-dev fp-utils
   libjemalloc-dev

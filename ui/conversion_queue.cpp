@@ -1,9 +1,11 @@
 #include "ui/conversion_queue.h"
 
 #include <array>
+#include <cstdio>
 #include <filesystem>
 
 #include "paths/path_operations.h"
+#include "platform/com/translatable.h"
 
 namespace {
 
@@ -12,6 +14,17 @@ CString FileNameOf(const CString& path) {
 }
 
 CString StemOf(const CString& path) { return std::filesystem::path(std::string(path)).stem().string(); }
+
+// The texts are marked as their formats, so the window can show them in the
+// user's language whole.
+template <typename... Arguments>
+std::string Formatted(const char* format, Arguments... arguments) {
+  const int length = std::snprintf(nullptr, 0, format, arguments...);
+  std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
+  std::snprintf(text.data(), text.size(), format, arguments...);
+  text.resize(text.size() - 1);
+  return text;
+}
 
 }  // namespace
 
@@ -24,29 +37,33 @@ std::vector<QueuedConversion> PlanQueue(const std::vector<CString>& sources, con
 
 CString QueueLabel(const std::vector<CString>& sources) {
   constexpr std::size_t kNamesShown = 2;
-  CString label = std::to_string(sources.size()) + " files: ";
-  for (std::size_t i = 0; i < sources.size() && i < kNamesShown; ++i)
-    label += (i ? ", " : "") + FileNameOf(sources[i]);
-  if (sources.size() > kNamesShown) label += ", \xE2\x80\xA6";  // an ellipsis
-  return label;
+  std::string names;
+  for (std::size_t i = 0; i < sources.size() && i < kNamesShown; ++i) {
+    if (i > 0) names += ", ";
+    names += FileNameOf(sources[i]);
+  }
+  if (sources.size() > kNamesShown) names += ", \xE2\x80\xA6";  // an ellipsis
+  return Formatted(QT_TRANSLATE_NOOP("Corvane", "%d files: %s"), static_cast<int>(sources.size()),
+                   names.c_str());
 }
 
 std::string QueueSummary(const std::vector<QueueEntry>& entries) {
-  constexpr std::array<std::pair<QueueOutcome, const char*>, 4> kHeadings{{
-      {QueueOutcome::kConverted, "Converted: "},
-      {QueueOutcome::kIncomplete, "Written, but incomplete: "},
-      {QueueOutcome::kFailed, "Failed: "},
-      {QueueOutcome::kSkipped, "Skipped: "},
+  constexpr std::array<std::pair<QueueOutcome, const char*>, 4> kLines{{
+      {QueueOutcome::kConverted, QT_TRANSLATE_NOOP("Corvane", "Converted: %s")},
+      {QueueOutcome::kIncomplete, QT_TRANSLATE_NOOP("Corvane", "Written, but incomplete: %s")},
+      {QueueOutcome::kFailed, QT_TRANSLATE_NOOP("Corvane", "Failed: %s")},
+      {QueueOutcome::kSkipped, QT_TRANSLATE_NOOP("Corvane", "Skipped: %s")},
   }};
   std::string summary;
-  for (const auto& [outcome, heading] : kHeadings) {
-    std::string line;
+  for (const auto& [outcome, format] : kLines) {
+    std::string names;
     for (const QueueEntry& entry : entries) {
       if (entry.outcome != outcome) continue;
-      line += (line.empty() ? heading : ", ") + entry.name;
-      if (!entry.reason.empty()) line += " (" + entry.reason + ")";
+      if (!names.empty()) names += ", ";
+      names += entry.name;
+      if (!entry.reason.empty()) names += " (" + entry.reason + ")";
     }
-    if (!line.empty()) summary += line + "\n";
+    if (!names.empty()) summary += Formatted(format, names.c_str()) + "\n";
   }
-  return summary + "Converting is done!";
+  return summary + QT_TRANSLATE_NOOP("Corvane", "Converting is done!");
 }

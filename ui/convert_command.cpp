@@ -6,6 +6,7 @@
 #include "engine/convert_to_matroska_file.h"
 #include "engine/report_message.h"
 #include "engine/same_file.h"
+#include "platform/com/translatable.h"
 #include "ui/converter_dialog.h"
 #include "ui/text_limits.h"
 #include "ui/window_conversion_listener.h"
@@ -24,7 +25,7 @@ void ConverterDialog::OnConvert() {
   // A second conversion would write files the running one still holds, and
   // once closing has begun the window no longer has COM to convert with.
   if (m_bConverting == 1 || m_bClosing) {
-    ReportMessage("Please wait conversion");
+    ReportMessage(QT_TRANSLATE_NOOP("Corvane", "Please wait conversion"));
     return;
   }
   UpdateData(TRUE);
@@ -40,7 +41,8 @@ void ConverterDialog::OnConvert() {
   BeginWaitCursor();
   RunConversion(sourceCopy, outputCopy);
   EndWaitCursor();
-  MessageBox("Converting is done!", "Message", MB_OK);
+  MessageBox(QT_TRANSLATE_NOOP("Corvane", "Converting is done!"), QT_TRANSLATE_NOOP("Corvane", "Message"),
+             MB_OK);
 }
 
 // Takes the output path into `outputCopy`, refuses names that cannot be used
@@ -48,22 +50,28 @@ void ConverterDialog::OnConvert() {
 // go ahead.
 bool ConverterDialog::ConfirmOutput(char (&outputCopy)[MAX_PATH]) {
   if (!CopyWithin(outputCopy, m_strOutputPath)) {
-    MessageBox("The output file name is too long. Please choose a shorter one.", "Error", MB_OK);
+    MessageBox(QT_TRANSLATE_NOOP("Corvane", "The output file name is too long. Please choose a shorter one."),
+               QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
     return false;
   }
   if (RefuseSourceAsOutput(m_szInputPath, outputCopy)) return false;
   if (!FileExists(outputCopy)) return true;
   char question[MAX_PATH + 64];
-  std::snprintf(question, sizeof(question), "%s exists. Do you want to replace it?", outputCopy);
-  if (MessageBoxA(nullptr, question, "Warning", MB_YESNO | MB_ICONWARNING) != IDYES) return false;
+  std::snprintf(question, sizeof(question),
+                QT_TRANSLATE_NOOP("Corvane", "%s exists. Do you want to replace it?"), outputCopy);
+  if (MessageBoxA(nullptr, question, QT_TRANSLATE_NOOP("Corvane", "Warning"), MB_YESNO | MB_ICONWARNING) !=
+      IDYES)
+    return false;
   // The window may have been closed while the question was open.
   return !m_bClosing;
 }
 
 bool ConverterDialog::RefuseSourceAsOutput(LPCSTR sourcePath, LPCSTR outputPath) {
   if (!sourcePath[0] || !IsSameFile(sourcePath, outputPath)) return false;
-  MessageBox("The output file is the source video itself. Please choose another output file name.", "Error",
-             MB_OK);
+  MessageBox(
+      QT_TRANSLATE_NOOP(
+          "Corvane", "The output file is the source video itself. Please choose another output file name."),
+      QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
   return true;
 }
 

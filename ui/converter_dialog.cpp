@@ -10,6 +10,7 @@
 #include "links/update_prompt.h"
 #include "links/web_links.h"
 #include "platform/com/com_runtime.h"
+#include "platform/com/translatable.h"
 #include "platform/win32/shell_folders.h"
 #include "res/web_addresses.h"
 
@@ -80,7 +81,9 @@ BOOL ConverterDialog::OnInitDialog() {
                 reinterpret_cast<WPARAM>(CreateDropHandle({m_startSources.begin(), m_startSources.end()})));
   }
   m_versionInfo.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
-  if (!GetVersionExA(&m_versionInfo)) MessageBox("Can get Windows Version", "Error", MB_OK);
+  if (!GetVersionExA(&m_versionInfo))
+    MessageBox(QT_TRANSLATE_NOOP("Corvane", "Can get Windows Version"), QT_TRANSLATE_NOOP("Corvane", "Error"),
+               MB_OK);
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return TRUE;
   m_strOutputPath = GetFolderProfileString("Option", "output_filename", FallbackOutputPath(), CSIDL_MYVIDEO);
   GetDlgItem(IDC_OUTPUT_PATH)->SetWindowText(m_strOutputPath);
@@ -135,6 +138,6 @@ void ConverterDialog::LaunchHelp() { ::LaunchHelp(AfxGetApp() ? AfxGetApp()->m_p
 
 bool ConverterDialog::RefuseWhileConverting() {
   if (m_bConverting != 1) return false;
-  ReportMessage("Please wait conversion");
+  ReportMessage(QT_TRANSLATE_NOOP("Corvane", "Please wait conversion"));
   return true;
 }

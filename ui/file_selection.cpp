@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "paths/path_operations.h"
+#include "platform/com/translatable.h"
 #include "platform/win32/modules.h"
 #include "platform/win32/shell_folders.h"
 #include "platform/win32/user/common_dialogs.h"
@@ -21,12 +22,12 @@ void ConverterDialog::OnOpenVideo() {
   OPENFILENAMEA request{};
   request.lStructSize = OPENFILENAME_SIZE_VERSION_400;
   request.hwndOwner = m_hWnd;
-  request.lpstrFilter = "Video Files (*.*)\0*.*\0";
+  request.lpstrFilter = QT_TRANSLATE_NOOP("Corvane", "Video Files (*.*)") "\0*.*\0";
   request.nFilterIndex = 1;
   request.lpstrFile = file;
   request.nMaxFile = sizeof(file);
   request.lpstrInitialDir = initialFolder;
-  request.lpstrTitle = "Select a video file...";
+  request.lpstrTitle = QT_TRANSLATE_NOOP("Corvane", "Select a video file...");
   request.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_READONLY;
   if (!GetOpenFileNameA(&request)) return;
   ChooseSource(file);
@@ -77,20 +78,22 @@ void ConverterDialog::OnBrowse() {
   OPENFILENAMEA request{};
   request.lStructSize = OPENFILENAME_SIZE_VERSION_400;
   request.hwndOwner = m_hWnd;
-  request.lpstrFilter = "MKV file(*.mkv)\0*.mkv\0";
+  request.lpstrFilter = QT_TRANSLATE_NOOP("Corvane", "MKV file(*.mkv)") "\0*.mkv\0";
   request.nFilterIndex = 1;
   request.lpstrFile = file;
   request.nMaxFile = sizeof(file);
   request.lpstrFileTitle = fileTitle;
   request.nMaxFileTitle = sizeof(fileTitle);
   request.lpstrInitialDir = initialFolder;
-  request.lpstrTitle = "Select Output";
+  request.lpstrTitle = QT_TRANSLATE_NOOP("Corvane", "Select Output");
   request.Flags = OFN_HIDEREADONLY;
   if (GetSaveFileNameA(&request) != TRUE) return;
   const CString output = WithMatroskaExtension(file);
   if (output.size() >= MAX_PATH) {
-    MessageBox("The chosen file name is too long for an output file. Please choose a shorter one.", "Error",
-               MB_OK);
+    MessageBox(
+        QT_TRANSLATE_NOOP(
+            "Corvane", "The chosen file name is too long for an output file. Please choose a shorter one."),
+        QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
     return;
   }
   m_strOutputPath = output;
@@ -107,12 +110,14 @@ CString ConverterDialog::GetFolderProfileString(LPCSTR section, LPCSTR key, LPCS
       shell ? reinterpret_cast<PFNSHGETFOLDERPATHA>(GetProcAddress(shell, "SHGetFolderPathA")) : nullptr;
   if (!getFolderPath) {
     if (shell) FreeLibrary(shell);
-    MessageBox("Can not get SHGetFolderPathA!", "Error", MB_OK);
+    MessageBox(QT_TRANSLATE_NOOP("Corvane", "Can not get SHGetFolderPathA!"),
+               QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
     return app->GetProfileString(section, key, defaultPath);
   }
   char folder[MAX_PATH];
   if (getFolderPath(m_hWnd, folderId, nullptr, 0, folder) != S_OK) {
-    MessageBox("Can not get My Video directory!", "Error", MB_OK);
+    MessageBox(QT_TRANSLATE_NOOP("Corvane", "Can not get My Video directory!"),
+               QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
     CString stored = app->GetProfileString(section, key, defaultPath);
     FreeLibrary(shell);
     return stored;

@@ -8,6 +8,7 @@
 #include "engine/convert_to_matroska_file.h"
 #include "engine/failure_cause.h"
 #include "engine/same_file.h"
+#include "platform/com/translatable.h"
 #include "ui/conversion_queue.h"
 #include "ui/converter_dialog.h"
 #include "ui/window_conversion_listener.h"
@@ -38,10 +39,10 @@ CString FileNameOf(const CString& path) {
 // Why a planned conversion does not run, or empty when it may.
 std::string ReasonToSkip(const QueuedConversion& item, bool replaceExisting,
                          std::set<std::string>& outputsTaken) {
-  if (IsSameFile(item.source, item.output)) return "it is its own output";
+  if (IsSameFile(item.source, item.output)) return QT_TRANSLATE_NOOP("Corvane", "it is its own output");
   if (!outputsTaken.insert(std::filesystem::absolute(std::string(item.output)).string()).second)
-    return "another file of the queue has the same output name";
-  if (!replaceExisting && FileExists(item.output)) return "the output exists";
+    return QT_TRANSLATE_NOOP("Corvane", "another file of the queue has the same output name");
+  if (!replaceExisting && FileExists(item.output)) return QT_TRANSLATE_NOOP("Corvane", "the output exists");
   return {};
 }
 
@@ -64,9 +65,11 @@ bool ConverterDialog::AskAboutExistingOutputs(const std::vector<QueuedConversion
   for (const QueuedConversion& item : plan) existing += FileExists(item.output) ? 1 : 0;
   if (existing == 0) return true;
   char question[128];
-  std::snprintf(question, sizeof question, "%zu of %zu output files exist. Replace them?", existing,
-                plan.size());
-  return MessageBoxA(nullptr, question, "Warning", MB_YESNO | MB_ICONWARNING) == IDYES;
+  std::snprintf(question, sizeof question,
+                QT_TRANSLATE_NOOP("Corvane", "%d of %d output files exist. Replace them?"),
+                static_cast<int>(existing), static_cast<int>(plan.size()));
+  return MessageBoxA(nullptr, question, QT_TRANSLATE_NOOP("Corvane", "Warning"), MB_YESNO | MB_ICONWARNING) ==
+         IDYES;
 }
 
 void ConverterDialog::ConvertQueue() {
@@ -85,5 +88,5 @@ void ConverterDialog::ConvertQueue() {
   }
   m_bConverting = 0;
   EndWaitCursor();
-  MessageBox(QueueSummary(entries).c_str(), "Message", MB_OK);
+  MessageBox(QueueSummary(entries).c_str(), QT_TRANSLATE_NOOP("Corvane", "Message"), MB_OK);
 }

@@ -1,9 +1,11 @@
 // Videos dropped on the window, or named when the program starts, become the
 // sources: one as if chosen in Open Video, several as a queue.
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "engine/source_probe.h"
+#include "platform/com/translatable.h"
 #include "ui/converter_dialog.h"
 
 namespace {
@@ -11,11 +13,16 @@ namespace {
 // DragQueryFileA's index that asks for the number of dropped files.
 constexpr UINT kDroppedFileCount = 0xFFFFFFFF;
 
-constexpr char kNameTooLong[] =
-    "The dropped file's name is too long. Please choose a file with a shorter path.";
+constexpr char kNameTooLong[] = QT_TRANSLATE_NOOP(
+    "Corvane", "The dropped file's name is too long. Please choose a file with a shorter path.");
 
-std::string CannotOpen(const std::string& path) {
-  return path + " is not a file that can be opened. Please choose a single video file.";
+std::string CannotOpen(const char* path) {
+  char text[MAX_PATH + 128];
+  std::snprintf(
+      text, sizeof text,
+      QT_TRANSLATE_NOOP("Corvane", "%s is not a file that can be opened. Please choose a single video file."),
+      path);
+  return text;
 }
 
 // Every dropped path; an empty text for one too long for a path buffer.
@@ -32,12 +39,19 @@ std::vector<std::string> DroppedPaths(HDROP drop) {
   return paths;
 }
 
-// Why a dropped path cannot join a queue, or empty when it can.
-std::string WhyLeftOut(const std::string& path) {
-  if (path.empty()) return "a name too long for a path";
-  if (!FileExists(path.c_str())) return "not a file that can be opened";
-  if (!CanRenderSource(path.c_str())) return "not a video file";
-  return {};
+// Why a dropped path cannot join a queue, or nullptr when it can.
+const char* WhyLeftOut(const std::string& path) {
+  if (path.empty()) return QT_TRANSLATE_NOOP("Corvane", "a name too long for a path");
+  if (!FileExists(path.c_str())) return QT_TRANSLATE_NOOP("Corvane", "not a file that can be opened");
+  if (!CanRenderSource(path.c_str())) return QT_TRANSLATE_NOOP("Corvane", "not a video file");
+  return nullptr;
+}
+
+std::string LeftOutLine(const std::string& path, const char* why) {
+  char line[MAX_PATH + 128];
+  std::snprintf(line, sizeof line, QT_TRANSLATE_NOOP("Corvane", "%s: %s"), path.empty() ? "?" : path.c_str(),
+                why);
+  return "  " + std::string(line) + "\n";
 }
 
 }  // namespace
@@ -50,24 +64,26 @@ void ConverterDialog::OnDropFiles(HDROP drop) {
   std::vector<CString> sources;
   std::string leftOut;
   for (const std::string& path : paths) {
-    const std::string why = WhyLeftOut(path);
-    if (why.empty()) {
-      sources.emplace_back(path);
+    if (const char* why = WhyLeftOut(path)) {
+      leftOut += LeftOutLine(path, why);
     } else {
-      leftOut += "  " + (path.empty() ? std::string("?") : path) + ": " + why + "\n";
+      sources.emplace_back(path);
     }
   }
   if (sources.size() == 1) ChooseSource(sources.front());
   if (sources.size() > 1) ChooseSources(sources);
-  if (!leftOut.empty())
-    MessageBox(("These dropped files were left out:\n" + leftOut).c_str(), "Error", MB_OK);
+  if (leftOut.empty()) return;
+  MessageBox(
+      (QT_TRANSLATE_NOOP("Corvane", "These dropped files were left out:") + std::string("\n") + leftOut)
+          .c_str(),
+      QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
 }
 
 void ConverterDialog::DropOneFile(const std::string& path) {
   if (path.empty()) {
-    MessageBox(kNameTooLong, "Error", MB_OK);
+    MessageBox(kNameTooLong, QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
   } else if (!FileExists(path.c_str())) {
-    MessageBox(CannotOpen(path).c_str(), "Error", MB_OK);
+    MessageBox(CannotOpen(path.c_str()).c_str(), QT_TRANSLATE_NOOP("Corvane", "Error"), MB_OK);
   } else {
     ChooseSource(path.c_str());
   }

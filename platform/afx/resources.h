@@ -1,5 +1,5 @@
 // A module's resources as the resource compiler would bind them: dialog
-// templates, strings, icons and the version record. The program hands its
+// templates, strings, icons, the version record and the message formats. The program hands its
 // table to the framework at start, as Windows finds them in the executable.
 #pragma once
 
@@ -31,6 +31,9 @@ struct ModuleResources {
   std::span<const StringResource> strings;
   std::span<const IconResource> icons;
   const VersionResource* version;
+  // The formats of the texts the program formats before showing them, by
+  // which the window layer recognises and translates them.
+  std::span<const char* const> textFormats;
 };
 
 // The resources the framework reads from; empty until set.

@@ -7,6 +7,7 @@
 
 #include "platform/afx/profile_store.h"
 #include "platform/win32/shell.h"
+#include "platform/win32/user/display_text.h"
 #include "platform/win32/user/message_loop.h"
 #include "platform/win32/user/qt_message_box.h"
 
@@ -119,6 +120,10 @@ BOOL AfxEnableControlContainer() { return TRUE; }
 int AfxWinMain(int argc, char** argv, const ModuleResources& resources) {
   QApplication qt(argc, argv);
   AfxSetResources(resources);
+  // The catalogues sit beside the program (found through its real path).
+  InstallDesktopTranslation(QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                            QStringLiteral("corvane"));
+  SetDisplayTextFormats(resources.textFormats);
   InstallQtMessagePump();
   InstallQtMessageBoxes();
   CWinApp* app = AfxGetApp();

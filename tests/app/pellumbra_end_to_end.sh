@@ -65,6 +65,9 @@ make_home() {
   export HOME="$WORK/home"
   export XDG_CONFIG_HOME="$HOME/.config"
   export XDG_RUNTIME_DIR="$WORK/runtime"
+  # The C locale: the program shows its texts in English, as they are checked.
+  export LANG=C
+  unset LANGUAGE LC_ALL LC_MESSAGES
   mkdir -p "$HOME/Videos" "$XDG_CONFIG_HOME"
   mkdir -m 700 "$XDG_RUNTIME_DIR"
   # Typed in full by the mouse run; the keyboard run reaches the second one

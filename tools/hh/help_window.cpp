@@ -1,5 +1,6 @@
 #include "tools/hh/help_window.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QSplitter>
 #include <QTreeWidget>
@@ -54,7 +55,12 @@ void HelpWindow::fillContents() {
 // the previous page.
 void HelpWindow::showPageState(const QUrl& page) {
   const QString pageTitle = browser_->documentTitle();
-  setWindowTitle(pageTitle.isEmpty() ? browser_->archive().title() : pageTitle);
+  // The help pages are written in English only; a translation says so in the
+  // title, and English shows the page's title alone.
+  setWindowTitle(QCoreApplication::translate(
+                     "HelpWindow", "%1",
+                     "the help window's title: the page's title, and a note that the help is in English")
+                     .arg(pageTitle.isEmpty() ? browser_->archive().title() : pageTitle));
   if (QTreeWidgetItem* item = itemForPage(page)) contents_->setCurrentItem(item);
 }
 

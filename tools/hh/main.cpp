@@ -4,6 +4,7 @@
 // quiet end is better than a window that would only say "not found".
 #include <QApplication>
 
+#include "platform/win32/user/display_text.h"
 #include "tools/hh/chm_archive.h"
 #include "tools/hh/help_request.h"
 #include "tools/hh/help_window.h"
@@ -21,6 +22,9 @@ int main(int argc, char** argv) {
   if (!topic) return 1;
 
   QApplication application(argc, argv);
+  // The program's catalogues, beside hh.exe as beside the window program.
+  InstallDesktopTranslation(QCoreApplication::applicationDirPath() + QStringLiteral("/translations"),
+                            QStringLiteral("corvane"));
   HelpWindow window(std::move(*archive));
   window.openTopic(*topic);
   window.show();

@@ -11,6 +11,7 @@ extern "C" {
 #include <libavutil/mem.h>
 }
 
+#include "platform/com/translatable.h"
 #include "platform/dshow/media/avio_seek.h"
 #include "platform/dshow/media/codec_description_check.h"
 #include "platform/dshow/media/cut_short_checks.h"
@@ -73,10 +74,13 @@ std::string WhyLeftOut(const AVStream& stream) {
   if (stream.disposition & AV_DISPOSITION_ATTACHED_PIC) return {};  // kept as an attachment
   if (params.codec_type == AVMEDIA_TYPE_ATTACHMENT) return {};
   if (params.codec_tag == MKTAG('t', 'm', 'c', 'd'))
-    return "a timecode track has no place in Matroska (its start time is kept as a tag)";
-  if (params.codec_id == AV_CODEC_ID_NONE) return "its codec is unknown";
-  if (!MatroskaCanCarry(params.codec_id)) return "Matroska cannot carry this codec";
-  if (!HasParametersToWrite(params)) return "its parameters could not be found (the file may be damaged)";
+    return QT_TRANSLATE_NOOP("Corvane",
+                             "a timecode track has no place in Matroska (its start time is kept as a tag)");
+  if (params.codec_id == AV_CODEC_ID_NONE) return QT_TRANSLATE_NOOP("Corvane", "its codec is unknown");
+  if (!MatroskaCanCarry(params.codec_id))
+    return QT_TRANSLATE_NOOP("Corvane", "Matroska cannot carry this codec");
+  if (!HasParametersToWrite(params))
+    return QT_TRANSLATE_NOOP("Corvane", "its parameters could not be found (the file may be damaged)");
   return {};
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "platform/com/translatable.h"
 #include "platform/win32/user/qt_file_dialog.h"
 
 namespace {
@@ -72,7 +73,9 @@ FileDialogRequest RequestOf(const OPENFILENAMEA& ofn, bool save) {
   FileDialogRequest request;
   request.save = save;
   request.owner = ofn.hwndOwner;
-  request.title = ofn.lpstrTitle && *ofn.lpstrTitle ? ofn.lpstrTitle : (save ? "Save As" : "Open");
+  request.title = ofn.lpstrTitle && *ofn.lpstrTitle ? ofn.lpstrTitle
+                                                    : (save ? QT_TRANSLATE_NOOP("Corvane", "Save As")
+                                                            : QT_TRANSLATE_NOOP("Corvane", "Open"));
   const bool hasFolder = ofn.lpstrInitialDir && *ofn.lpstrInitialDir;
   request.initialFolder = hasFolder ? std::string(ofn.lpstrInitialDir) : CurrentFolder();
   request.filters = FiltersOf(ofn.lpstrFilter);

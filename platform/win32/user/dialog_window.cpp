@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "platform/win32/user/dialog_widget.h"
+#include "platform/win32/user/display_text.h"
 #include "platform/win32/user/icon_handle.h"
 #include "platform/win32/user/window_handle.h"
 
@@ -29,7 +30,7 @@ QFont DialogFont(const DialogTemplate& dialogTemplate) {
 // Static texts show "&x" as an underlined x unless SS_NOPREFIX; a plain label
 // shows the letter, and "&&" stands for one "&".
 QString StaticText(const char* text, DWORD style) {
-  QString result = QString::fromUtf8(text ? text : "");
+  QString result = DisplayText(text);
   if (style & SS_NOPREFIX) return result;
   result.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
   result.remove(QLatin1Char('&'));
@@ -54,12 +55,13 @@ QWidget* MakeStatic(const DialogControl& control, QWidget* parent, const IconLoa
 QWidget* MakeControl(const DialogControl& control, HWND dialog, QWidget* parent, const IconLoader& loadIcon) {
   switch (control.kind) {
     case ControlKind::PushButton: {
-      auto* button = new QPushButton(QString::fromUtf8(control.text), parent);
+      auto* button = new QPushButton(DisplayText(control.text), parent);
       button->setAutoDefault(false);
       button->setFocusPolicy((control.style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
       QObject::connect(button, &QPushButton::clicked, [dialog, button] {
         const HWND hwnd = HandleOf(button);
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED), reinterpret_cast<LPARAM>(hwnd));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(hwnd));
       });
       return button;
     }
@@ -91,7 +93,8 @@ void AddControls(DialogWidget* widget, const DialogTemplate& dialogTemplate, con
     const HWND hwnd = CreateWindowHandle(child, control.id, widget->handle);
     widget->controls.push_back(ControlRecord{hwnd, control.style, control.kind == ControlKind::PushButton});
   }
-  widget->setFixedSize(DialogUnitsToPixelsX(dialogTemplate.cx, base), DialogUnitsToPixelsY(dialogTemplate.cy, base));
+  widget->setFixedSize(DialogUnitsToPixelsX(dialogTemplate.cx, base),
+                       DialogUnitsToPixelsY(dialogTemplate.cy, base));
 }
 
 }  // namespace
@@ -100,7 +103,7 @@ HWND CreateDialogWindow(const DialogTemplate& dialogTemplate, HWND owner, WNDPRO
                         const IconLoader& loadIcon) {
   QWidget* ownerWindow = WidgetOf(TopLevelOf(owner));
   auto* widget = new DialogWidget(ownerWindow ? ownerWindow->window() : nullptr, dialogTemplate.style);
-  widget->setWindowTitle(QString::fromUtf8(dialogTemplate.caption));
+  widget->setWindowTitle(DisplayText(dialogTemplate.caption));
   widget->setFont(DialogFont(dialogTemplate));
   widget->handle = CreateWindowHandle(widget, 0, nullptr);
   widget->systemMenu = std::make_unique<HMENU__>();

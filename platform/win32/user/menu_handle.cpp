@@ -3,15 +3,16 @@
 #include <QMenu>
 #include <QWidget>
 
+#include "platform/win32/user/display_text.h"
 #include "platform/win32/user/window_handle.h"
 
 void FillSystemMenu(HMENU menu, HWND owner) {
   menu->owner = owner;
-  menu->items = {{MF_STRING, SC_RESTORE, "&Restore"},
-                 {MF_STRING, SC_MOVE, "&Move"},
-                 {MF_STRING, SC_MINIMIZE, "Mi&nimize"},
+  menu->items = {{MF_STRING, SC_RESTORE, QT_TRANSLATE_NOOP("Corvane", "&Restore")},
+                 {MF_STRING, SC_MOVE, QT_TRANSLATE_NOOP("Corvane", "&Move")},
+                 {MF_STRING, SC_MINIMIZE, QT_TRANSLATE_NOOP("Corvane", "Mi&nimize")},
                  {MF_SEPARATOR, 0, ""},
-                 {MF_STRING, SC_CLOSE, "&Close\tAlt+F4"}};
+                 {MF_STRING, SC_CLOSE, QT_TRANSLATE_NOOP("Corvane", "&Close\tAlt+F4")}};
 }
 
 void PopUpSystemMenu(HMENU menu) {
@@ -25,14 +26,13 @@ void PopUpSystemMenu(HMENU menu) {
       popup->addSeparator();
       continue;
     }
-    QAction* action = popup->addAction(QString::fromUtf8(item.text.c_str()));
+    QAction* action = popup->addAction(DisplayText(item.text.c_str()));
     const HWND owner = menu->owner;
     const UINT_PTR id = item.id;
     QObject::connect(action, &QAction::triggered, [owner, id] { PostMessageA(owner, WM_SYSCOMMAND, id, 0); });
   }
   popup->popup(window->mapToGlobal(QPoint(0, 0)));
 }
-
 
 BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR id, LPCSTR text) {
   if (!menu) return FALSE;

@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileDialog>
 
+#include "platform/win32/user/display_text.h"
 #include "platform/win32/user/owned_dialog.h"
 
 namespace {
@@ -16,7 +17,7 @@ QString PathOf(const std::string& path) { return QFile::decodeName(QByteArray::f
 QString NameFilterOf(const FileDialogFilter& filter) {
   QStringList patterns;
   for (const std::string& pattern : filter.patterns) patterns << QString::fromStdString(pattern);
-  return QString::fromStdString(filter.display) + QStringLiteral(" (") + patterns.join(u' ') + u')';
+  return DisplayText(filter.display.c_str()) + QStringLiteral(" (") + patterns.join(u' ') + u')';
 }
 
 void SetFilters(QFileDialog& dialog, const FileDialogRequest& request) {
@@ -46,7 +47,7 @@ class QtFileDialogBackend final : public FileDialogBackend {
   std::optional<std::string> Choose(const FileDialogRequest& request) override {
     DisabledOwnerWindow ownerWindow(request.owner);
     const QPointer<QFileDialog> dialog = new QFileDialog(
-        ownerWindow.Window(), QString::fromStdString(request.title), PathOf(request.initialFolder));
+        ownerWindow.Window(), DisplayText(request.title.c_str()), PathOf(request.initialFolder));
     Configure(*dialog, request);
     std::optional<std::string> chosen;
     if (RunOwnedDialog(dialog) && dialog->result() == QDialog::Accepted) {

@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <span>
 
+#include "platform/win32/user/display_text.h"
 #include "platform/win32/user/owned_dialog.h"
 
 namespace {
@@ -15,13 +16,13 @@ struct ButtonLayout {
   const char* name;
 };
 
-constexpr ButtonLayout kOk{IDOK, "OK", "IDOK"};
-constexpr ButtonLayout kCancel{IDCANCEL, "Cancel", "IDCANCEL"};
-constexpr ButtonLayout kAbort{IDABORT, "&Abort", "IDABORT"};
-constexpr ButtonLayout kRetry{IDRETRY, "&Retry", "IDRETRY"};
-constexpr ButtonLayout kIgnore{IDIGNORE, "&Ignore", "IDIGNORE"};
-constexpr ButtonLayout kYes{IDYES, "&Yes", "IDYES"};
-constexpr ButtonLayout kNo{IDNO, "&No", "IDNO"};
+constexpr ButtonLayout kOk{IDOK, QT_TRANSLATE_NOOP("Corvane", "OK"), "IDOK"};
+constexpr ButtonLayout kCancel{IDCANCEL, QT_TRANSLATE_NOOP("Corvane", "Cancel"), "IDCANCEL"};
+constexpr ButtonLayout kAbort{IDABORT, QT_TRANSLATE_NOOP("Corvane", "&Abort"), "IDABORT"};
+constexpr ButtonLayout kRetry{IDRETRY, QT_TRANSLATE_NOOP("Corvane", "&Retry"), "IDRETRY"};
+constexpr ButtonLayout kIgnore{IDIGNORE, QT_TRANSLATE_NOOP("Corvane", "&Ignore"), "IDIGNORE"};
+constexpr ButtonLayout kYes{IDYES, QT_TRANSLATE_NOOP("Corvane", "&Yes"), "IDYES"};
+constexpr ButtonLayout kNo{IDNO, QT_TRANSLATE_NOOP("Corvane", "&No"), "IDNO"};
 
 // How each button looks; the box type says which buttons there are.
 const ButtonLayout& LayoutOf(int id) {
@@ -63,9 +64,10 @@ class WindowsMessageBox final : public QMessageBox {
  public:
   WindowsMessageBox(QWidget* parent, const char* text, const char* caption, UINT type)
       : QMessageBox(parent), m_escapeAnswer(EscapeAnswerOf(type)) {
-    setWindowTitle(QString::fromUtf8(caption ? caption : "Error"));
+    setWindowTitle(DisplayText(caption ? caption : QT_TRANSLATE_NOOP("Corvane", "Error")));
     setTextFormat(Qt::PlainText);
-    setText(QString::fromUtf8(text ? text : "").replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    setText(DisplayText(
+        QString::fromUtf8(text ? text : "").replace(QStringLiteral("\r\n"), QStringLiteral("\n"))));
     setIcon(IconOf(type));
     AddButtons(type);
     if (m_escapeAnswer == 0) {
@@ -97,7 +99,7 @@ class WindowsMessageBox final : public QMessageBox {
     const int defaultAnswer = DefaultMessageBoxAnswer(type);
     for (const int id : MessageBoxButtons(type)) {
       const ButtonLayout& layout = LayoutOf(id);
-      auto* button = new QPushButton(QString::fromLatin1(layout.text));
+      auto* button = new QPushButton(DisplayText(layout.text));
       button->setObjectName(QString::fromLatin1(layout.name));
       // One role for all keeps the Windows order; Qt would sort by role.
       addButton(button, QMessageBox::ActionRole);

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/win32/user/dialog_window.h"
+#include "platform/win32/user/display_text.h"
 #include "platform/win32/user/window_handle.h"
 
 namespace {
@@ -27,14 +28,18 @@ BOOL SetWindowTextA(HWND hwnd, LPCSTR text) {
   QWidget* widget = WidgetOf(hwnd);
   if (!widget) return FALSE;
   const QString value = QString::fromUtf8(text ? text : "");
+  // What the user typed or chose (an edit's path) is never translated.
   if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
     edit->setText(value);
-  } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-    label->setText(value);
+    return TRUE;
+  }
+  const QString shown = DisplayText(value);
+  if (auto* label = qobject_cast<QLabel*>(widget)) {
+    label->setText(shown);
   } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
-    button->setText(value);
+    button->setText(shown);
   } else {
-    widget->setWindowTitle(value);
+    widget->setWindowTitle(shown);
   }
   return TRUE;
 }
@@ -47,7 +52,8 @@ int GetWindowTextA(HWND hwnd, LPSTR text, int capacity) {
   const QByteArray utf8 = TextOf(widget).toUtf8();
   int length = std::min<int>(utf8.size(), capacity - 1);
   // Never cut a UTF-8 sequence in half.
-  while (length > 0 && length < utf8.size() && (static_cast<unsigned char>(utf8[length]) & 0xC0) == 0x80) --length;
+  while (length > 0 && length < utf8.size() && (static_cast<unsigned char>(utf8[length]) & 0xC0) == 0x80)
+    --length;
   std::memcpy(text, utf8.constData(), static_cast<std::size_t>(length));
   text[length] = '\0';
   return length;

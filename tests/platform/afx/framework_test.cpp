@@ -90,7 +90,7 @@ END_MESSAGE_MAP()
 class FrameworkTest : public testing::Test {
  protected:
   void SetUp() override {
-    AfxSetResources(ModuleResources{kTemplates, {}, {}, nullptr});
+    AfxSetResources(ModuleResources{kTemplates, {}, {}, nullptr, {}});
     InstallQtMessagePump();
   }
   QWidget* Control(int id) { return WidgetOf(GetDlgItem(dialog.GetSafeHwnd(), id)); }
