@@ -378,10 +378,6 @@ Kopieren abgebrochen.
         <translation>Der Ordner „Videos“ wurde nicht gefunden!</translation>
     </message>
     <message>
-        <source>Please drop a single video file: Corvane converts one video at a time.</source>
-        <translation>Bitte ziehen Sie nur eine Videodatei hierher: Corvane wandelt ein Video nach dem anderen um.</translation>
-    </message>
-    <message>
         <source>The dropped file&apos;s name is too long. Please choose a file with a shorter path.</source>
         <translation>Der Name der abgelegten Datei ist zu lang. Bitte wählen Sie eine Datei mit einem kürzeren Pfad.</translation>
     </message>
@@ -540,6 +536,62 @@ eines Videoprofils beim Starten des Graphen zu einem Fehler.
     <message>
         <source>&amp;Close	Alt+F4</source>
         <translation>&amp;Schließen	Alt+F4</translation>
+    </message>
+    <message>
+        <source>%d files: %s</source>
+        <translation>%d Dateien: %s</translation>
+    </message>
+    <message>
+        <source>Converted: %s</source>
+        <translation>Umgewandelt: %s</translation>
+    </message>
+    <message>
+        <source>Written, but incomplete: %s</source>
+        <translation>Geschrieben, aber unvollständig: %s</translation>
+    </message>
+    <message>
+        <source>Failed: %s</source>
+        <translation>Fehlgeschlagen: %s</translation>
+    </message>
+    <message>
+        <source>Skipped: %s</source>
+        <translation>Übersprungen: %s</translation>
+    </message>
+    <message>
+        <source>it is its own output</source>
+        <translation>sie ist ihre eigene Ausgabe</translation>
+    </message>
+    <message>
+        <source>another file of the queue has the same output name</source>
+        <translation>eine andere Datei der Warteschlange hat denselben Ausgabenamen</translation>
+    </message>
+    <message>
+        <source>the output exists</source>
+        <translation>die Ausgabedatei existiert</translation>
+    </message>
+    <message>
+        <source>%d of %d output files exist. Replace them?</source>
+        <translation>%d von %d Ausgabedateien existieren bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>a name too long for a path</source>
+        <translation>ein Name, zu lang für einen Pfad</translation>
+    </message>
+    <message>
+        <source>not a file that can be opened</source>
+        <translation>keine Datei, die sich öffnen lässt</translation>
+    </message>
+    <message>
+        <source>not a video file</source>
+        <translation>keine Videodatei</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>These dropped files were left out:</source>
+        <translation>Diese abgelegten Dateien wurden ausgelassen:</translation>
     </message>
 </context>
 <context>

@@ -378,10 +378,6 @@ Copia cancelada.
         <translation>¡No se pudo obtener la carpeta Vídeos!</translation>
     </message>
     <message>
-        <source>Please drop a single video file: Corvane converts one video at a time.</source>
-        <translation>Suelte un solo archivo de vídeo: Corvane convierte un vídeo cada vez.</translation>
-    </message>
-    <message>
         <source>The dropped file&apos;s name is too long. Please choose a file with a shorter path.</source>
         <translation>El nombre del archivo soltado es demasiado largo. Elija un archivo con una ruta más corta.</translation>
     </message>
@@ -540,6 +536,62 @@ seleccionar un perfil de vídeo hará fallar la ejecución del grafo.
     <message>
         <source>&amp;Close	Alt+F4</source>
         <translation>&amp;Cerrar	Alt+F4</translation>
+    </message>
+    <message>
+        <source>%d files: %s</source>
+        <translation>%d archivos: %s</translation>
+    </message>
+    <message>
+        <source>Converted: %s</source>
+        <translation>Convertidos: %s</translation>
+    </message>
+    <message>
+        <source>Written, but incomplete: %s</source>
+        <translation>Escritos, pero incompletos: %s</translation>
+    </message>
+    <message>
+        <source>Failed: %s</source>
+        <translation>Fallidos: %s</translation>
+    </message>
+    <message>
+        <source>Skipped: %s</source>
+        <translation>Omitidos: %s</translation>
+    </message>
+    <message>
+        <source>it is its own output</source>
+        <translation>sería su propio archivo de salida</translation>
+    </message>
+    <message>
+        <source>another file of the queue has the same output name</source>
+        <translation>otro archivo de la cola tiene el mismo nombre de salida</translation>
+    </message>
+    <message>
+        <source>the output exists</source>
+        <translation>el archivo de salida existe</translation>
+    </message>
+    <message>
+        <source>%d of %d output files exist. Replace them?</source>
+        <translation>Ya existen %d de %d archivos de salida. ¿Reemplazarlos?</translation>
+    </message>
+    <message>
+        <source>a name too long for a path</source>
+        <translation>un nombre demasiado largo para una ruta</translation>
+    </message>
+    <message>
+        <source>not a file that can be opened</source>
+        <translation>no es un archivo que se pueda abrir</translation>
+    </message>
+    <message>
+        <source>not a video file</source>
+        <translation>no es un archivo de vídeo</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s: %s</translation>
+    </message>
+    <message>
+        <source>These dropped files were left out:</source>
+        <translation>Estos archivos soltados se han descartado:</translation>
     </message>
 </context>
 <context>

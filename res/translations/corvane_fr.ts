@@ -378,10 +378,6 @@ Copie interrompue.
         <translation>Impossible de trouver le dossier Vidéos !</translation>
     </message>
     <message>
-        <source>Please drop a single video file: Corvane converts one video at a time.</source>
-        <translation>Veuillez déposer un seul fichier vidéo : Corvane convertit une vidéo à la fois.</translation>
-    </message>
-    <message>
         <source>The dropped file&apos;s name is too long. Please choose a file with a shorter path.</source>
         <translation>Le nom du fichier déposé est trop long. Veuillez choisir un fichier dont le chemin est plus court.</translation>
     </message>
@@ -540,6 +536,62 @@ un profil vidéo fera échouer le démarrage du graphe.
     <message>
         <source>&amp;Close	Alt+F4</source>
         <translation>&amp;Fermer	Alt+F4</translation>
+    </message>
+    <message>
+        <source>%d files: %s</source>
+        <translation>%d fichiers : %s</translation>
+    </message>
+    <message>
+        <source>Converted: %s</source>
+        <translation>Convertis : %s</translation>
+    </message>
+    <message>
+        <source>Written, but incomplete: %s</source>
+        <translation>Écrits, mais incomplets : %s</translation>
+    </message>
+    <message>
+        <source>Failed: %s</source>
+        <translation>Échoués : %s</translation>
+    </message>
+    <message>
+        <source>Skipped: %s</source>
+        <translation>Ignorés : %s</translation>
+    </message>
+    <message>
+        <source>it is its own output</source>
+        <translation>il serait son propre fichier de sortie</translation>
+    </message>
+    <message>
+        <source>another file of the queue has the same output name</source>
+        <translation>un autre fichier de la file a le même nom de sortie</translation>
+    </message>
+    <message>
+        <source>the output exists</source>
+        <translation>le fichier de sortie existe</translation>
+    </message>
+    <message>
+        <source>%d of %d output files exist. Replace them?</source>
+        <translation>%d fichiers de sortie sur %d existent déjà. Les remplacer ?</translation>
+    </message>
+    <message>
+        <source>a name too long for a path</source>
+        <translation>un nom trop long pour un chemin</translation>
+    </message>
+    <message>
+        <source>not a file that can be opened</source>
+        <translation>pas un fichier qui puisse être ouvert</translation>
+    </message>
+    <message>
+        <source>not a video file</source>
+        <translation>pas un fichier vidéo</translation>
+    </message>
+    <message>
+        <source>%s: %s</source>
+        <translation>%s : %s</translation>
+    </message>
+    <message>
+        <source>These dropped files were left out:</source>
+        <translation>Ces fichiers déposés ont été écartés :</translation>
     </message>
 </context>
 <context>
