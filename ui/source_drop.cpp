@@ -39,18 +39,18 @@ std::vector<std::string> DroppedPaths(HDROP drop) {
   return paths;
 }
 
-// Why a dropped path cannot join a queue, or nullptr when it can.
+// Why a dropped path cannot join a queue, as a format for its line in the
+// message that names the files left out; nullptr when it can join.
 const char* WhyLeftOut(const std::string& path) {
-  if (path.empty()) return QT_TRANSLATE_NOOP("Corvane", "a name too long for a path");
-  if (!FileExists(path.c_str())) return QT_TRANSLATE_NOOP("Corvane", "not a file that can be opened");
-  if (!CanRenderSource(path.c_str())) return QT_TRANSLATE_NOOP("Corvane", "not a video file");
+  if (path.empty()) return QT_TRANSLATE_NOOP("Corvane", "%s: a name too long for a path");
+  if (!FileExists(path.c_str())) return QT_TRANSLATE_NOOP("Corvane", "%s: not a file that can be opened");
+  if (!CanRenderSource(path.c_str())) return QT_TRANSLATE_NOOP("Corvane", "%s: not a video file");
   return nullptr;
 }
 
-std::string LeftOutLine(const std::string& path, const char* why) {
+std::string LeftOutLine(const std::string& path, const char* whyFormat) {
   char line[MAX_PATH + 128];
-  std::snprintf(line, sizeof line, QT_TRANSLATE_NOOP("Corvane", "%s: %s"), path.empty() ? "?" : path.c_str(),
-                why);
+  std::snprintf(line, sizeof line, whyFormat, path.empty() ? "?" : path.c_str());
   return "  " + std::string(line) + "\n";
 }
 

@@ -574,24 +574,20 @@ eines Videoprofils beim Starten des Graphen zu einem Fehler.
         <translation>%d von %d Ausgabedateien existieren bereits. Ersetzen?</translation>
     </message>
     <message>
-        <source>a name too long for a path</source>
-        <translation>ein Name, zu lang für einen Pfad</translation>
-    </message>
-    <message>
-        <source>not a file that can be opened</source>
-        <translation>keine Datei, die sich öffnen lässt</translation>
-    </message>
-    <message>
-        <source>not a video file</source>
-        <translation>keine Videodatei</translation>
-    </message>
-    <message>
-        <source>%s: %s</source>
-        <translation>%s: %s</translation>
-    </message>
-    <message>
         <source>These dropped files were left out:</source>
         <translation>Diese abgelegten Dateien wurden ausgelassen:</translation>
+    </message>
+    <message>
+        <source>%s: a name too long for a path</source>
+        <translation>%s: ein Name, zu lang für einen Pfad</translation>
+    </message>
+    <message>
+        <source>%s: not a file that can be opened</source>
+        <translation>%s: keine Datei, die sich öffnen lässt</translation>
+    </message>
+    <message>
+        <source>%s: not a video file</source>
+        <translation>%s: keine Videodatei</translation>
     </message>
 </context>
 <context>

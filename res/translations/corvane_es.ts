@@ -574,24 +574,20 @@ seleccionar un perfil de vídeo hará fallar la ejecución del grafo.
         <translation>Ya existen %d de %d archivos de salida. ¿Reemplazarlos?</translation>
     </message>
     <message>
-        <source>a name too long for a path</source>
-        <translation>un nombre demasiado largo para una ruta</translation>
-    </message>
-    <message>
-        <source>not a file that can be opened</source>
-        <translation>no es un archivo que se pueda abrir</translation>
-    </message>
-    <message>
-        <source>not a video file</source>
-        <translation>no es un archivo de vídeo</translation>
-    </message>
-    <message>
-        <source>%s: %s</source>
-        <translation>%s: %s</translation>
-    </message>
-    <message>
         <source>These dropped files were left out:</source>
         <translation>Estos archivos soltados se han descartado:</translation>
+    </message>
+    <message>
+        <source>%s: a name too long for a path</source>
+        <translation>%s: un nombre demasiado largo para una ruta</translation>
+    </message>
+    <message>
+        <source>%s: not a file that can be opened</source>
+        <translation>%s: no es un archivo que se pueda abrir</translation>
+    </message>
+    <message>
+        <source>%s: not a video file</source>
+        <translation>%s: no es un archivo de vídeo</translation>
     </message>
 </context>
 <context>

@@ -574,24 +574,20 @@ un profil vidéo fera échouer le démarrage du graphe.
         <translation>%d fichiers de sortie sur %d existent déjà. Les remplacer ?</translation>
     </message>
     <message>
-        <source>a name too long for a path</source>
-        <translation>un nom trop long pour un chemin</translation>
-    </message>
-    <message>
-        <source>not a file that can be opened</source>
-        <translation>pas un fichier qui puisse être ouvert</translation>
-    </message>
-    <message>
-        <source>not a video file</source>
-        <translation>pas un fichier vidéo</translation>
-    </message>
-    <message>
-        <source>%s: %s</source>
-        <translation>%s : %s</translation>
-    </message>
-    <message>
         <source>These dropped files were left out:</source>
         <translation>Ces fichiers déposés ont été écartés :</translation>
+    </message>
+    <message>
+        <source>%s: a name too long for a path</source>
+        <translation>%s : un nom trop long pour un chemin</translation>
+    </message>
+    <message>
+        <source>%s: not a file that can be opened</source>
+        <translation>%s : pas un fichier qui puisse être ouvert</translation>
+    </message>
+    <message>
+        <source>%s: not a video file</source>
+        <translation>%s : pas un fichier vidéo</translation>
     </message>
 </context>
 <context>
