@@ -9,6 +9,13 @@
 
 const char BrowserFailureText[] = "The Program does not launch your web browser to access " CORVANE_HOME_PAGE
                                   " ,\nPlease launch your web browser and input the URL manually.";
+// The text above is joined with the address when it is compiled; its format
+// is listed here so that the window shows it in the user's language.
+[[maybe_unused]] constexpr char kBrowserFailureFormat[] =
+    QT_TRANSLATE_NOOP("Corvane",
+                      "The Program does not launch your web browser to access %s ,\nPlease launch your web "
+                      "browser and input the "
+                      "URL manually.");
 
 void OpenHomePage(HWND owner) {
   const auto result = reinterpret_cast<std::uintptr_t>(

@@ -44,6 +44,10 @@ constexpr DialogControl kAboutControls[] = {
      SS_LEFT | WS_GROUP},
 };
 
+// "Contact: " is joined with the address when it is compiled; its format is
+// listed here so that the About box shows it in the user's language.
+[[maybe_unused]] constexpr char kContactFormat[] = QT_TRANSLATE_NOOP("Corvane", "Contact: %s");
+
 }  // namespace
 
 extern const DialogTemplate kCorvaneDialogs[2];

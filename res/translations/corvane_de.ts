@@ -589,6 +589,16 @@ eines Videoprofils beim Starten des Graphen zu einem Fehler.
         <source>%s: not a video file</source>
         <translation>%s: keine Videodatei</translation>
     </message>
+    <message>
+        <source>The Program does not launch your web browser to access %s ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>Das Programm kann Ihren Webbrowser nicht starten, um %s aufzurufen.
+Bitte starten Sie Ihren Webbrowser und geben Sie die Adresse selbst ein.</translation>
+    </message>
+    <message>
+        <source>Contact: %s</source>
+        <translation>Kontakt: %s</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

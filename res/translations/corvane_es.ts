@@ -589,6 +589,16 @@ seleccionar un perfil de vídeo hará fallar la ejecución del grafo.
         <source>%s: not a video file</source>
         <translation>%s: no es un archivo de vídeo</translation>
     </message>
+    <message>
+        <source>The Program does not launch your web browser to access %s ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>El programa no puede abrir su navegador web para acceder a %s.
+Inicie su navegador web y escriba la dirección usted mismo.</translation>
+    </message>
+    <message>
+        <source>Contact: %s</source>
+        <translation>Contacto: %s</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>

@@ -589,6 +589,16 @@ un profil vidéo fera échouer le démarrage du graphe.
         <source>%s: not a video file</source>
         <translation>%s : pas un fichier vidéo</translation>
     </message>
+    <message>
+        <source>The Program does not launch your web browser to access %s ,
+Please launch your web browser and input the URL manually.</source>
+        <translation>Le programme n’a pas pu lancer votre navigateur pour ouvrir %s.
+Veuillez lancer votre navigateur et saisir l’adresse vous-même.</translation>
+    </message>
+    <message>
+        <source>Contact: %s</source>
+        <translation>Contact : %s</translation>
+    </message>
 </context>
 <context>
     <name>HelpWindow</name>
