@@ -42,7 +42,9 @@ class CCmdTarget {
 class CMenu {
  public:
   HMENU m_hMenu = nullptr;
-  BOOL AppendMenu(UINT flags, UINT_PTR id = 0, LPCSTR text = nullptr) { return AppendMenuA(m_hMenu, flags, id, text); }
+  BOOL AppendMenu(UINT flags, UINT_PTR id = 0, LPCSTR text = nullptr) {
+    return AppendMenuA(m_hMenu, flags, id, text);
+  }
 };
 
 class CWnd : public CCmdTarget {
@@ -122,5 +124,5 @@ class CPaintDC {
   HDC m_hDC = nullptr;
 };
 
-#include "platform/afx/dialog.h"    // IWYU pragma: export
-#include "platform/afx/win_app.h"   // IWYU pragma: export
+#include "platform/afx/dialog.h"   // IWYU pragma: export
+#include "platform/afx/win_app.h"  // IWYU pragma: export

@@ -48,10 +48,11 @@ INT_PTR CDialog::DoModal() {
     }
   }
   if (m_modalRunning) ShowDialogWindow(m_hWnd);
-  RunMessageLoop([this] { return !m_modalRunning; }, [this](const MSG& msg) {
-    MSG copy = msg;
-    return PreTranslateMessage(&copy) != FALSE;
-  });
+  RunMessageLoop([this] { return !m_modalRunning; },
+                 [this](const MSG& msg) {
+                   MSG copy = msg;
+                   return PreTranslateMessage(&copy) != FALSE;
+                 });
   const HWND hwnd = m_hWnd;
   Detach();
   DestroyDialogWindow(hwnd);

@@ -6,7 +6,8 @@
 
 class CDataExchange {
  public:
-  CDataExchange(CWnd* dialog, BOOL saveAndValidate) : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
+  CDataExchange(CWnd* dialog, BOOL saveAndValidate)
+      : m_pDlgWnd(dialog), m_bSaveAndValidate(saveAndValidate) {}
   CWnd* m_pDlgWnd;
   BOOL m_bSaveAndValidate;  // TRUE: controls into members; FALSE: members into controls
 };

@@ -24,8 +24,8 @@ constexpr const IID& IidOf() {
   return T::iid;
 }
 
-#define IID_PPV_ARGS(pp) IidOf<std::remove_pointer_t<std::remove_reference_t<decltype(*(pp))>>>(), \
-                         reinterpret_cast<void**>(pp)
+#define IID_PPV_ARGS(pp) \
+  IidOf<std::remove_pointer_t<std::remove_reference_t<decltype(*(pp))>>>(), reinterpret_cast<void**>(pp)
 
 // Thread-safe reference count for objects that implement one or more
 // interfaces. An object starts with one reference, owned by whoever made it.
@@ -50,8 +50,8 @@ class RefCount {
 };
 
 // AddRef and Release of a class derived from RefCount and from interfaces.
-#define COM_REFCOUNTED                                \
-  ULONG AddRef() override { return AddRefImpl(); }    \
+#define COM_REFCOUNTED                             \
+  ULONG AddRef() override { return AddRefImpl(); } \
   ULONG Release() override { return ReleaseImpl(); }
 
 // Hands out `object` as interface I when riid names I; used inside

@@ -4,9 +4,7 @@
 #include <cstdio>
 #include <span>
 
-namespace {
-
-}  // namespace
+namespace {}  // namespace
 
 std::span<const int> MessageBoxButtons(UINT type) {
   static constexpr int kOk[] = {IDOK};

@@ -136,8 +136,6 @@ class RecordingListener final : public ConversionListener {
   std::string writtenPath;
 };
 
-
-
 TEST_F(RealConversion, TheListenerHearsProgressThenTheNotesThenKeepsOrDropsTheFinishedFile) {
   const MediaFixture& fixture = FixtureNamed("mp4");
   const fs::path folder = ScratchDir("engine_listener_keep");

@@ -1,10 +1,10 @@
 #include "engine/report_message.h"
-#include "engine/source_notes_message.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "engine/source_notes_message.h"
 #include "tests/engine/fakes/recording_backends.h"
 
 namespace {
@@ -28,7 +28,8 @@ TEST(IncompleteSourceMessage, SaysNothingForACompleteSourceAndNamesWhatIsMissing
   notes.leftOut.push_back({3, "data", "bin_data", "Matroska cannot carry this codec"});
   notes.damage = {true, false, 2, 3'723'456'789};  // cut off after 1 h 2 min 3.4 s
   const std::string text = IncompleteSourceMessage(notes);
-  EXPECT_NE(text.find("stream 3 (data, bin_data): Matroska cannot carry this codec"), std::string::npos) << text;
+  EXPECT_NE(text.find("stream 3 (data, bin_data): Matroska cannot carry this codec"), std::string::npos)
+      << text;
   EXPECT_NE(text.find("cut off. Its readable part ends at 1:02:03.4. 2 damaged or incomplete packets"),
             std::string::npos)
       << text;

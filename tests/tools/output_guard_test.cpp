@@ -1,11 +1,11 @@
+#include "tools/corvane-remux/output_guard.h"
+
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
-
-#include "tools/corvane-remux/output_guard.h"
 
 namespace {
 
@@ -29,7 +29,8 @@ TEST_F(OutputGuard, RefusesTheSourceUnderAnyName) {
   fs::create_hard_link(Path("source.mp4"), Path("hard.mkv"));
   for (const std::string& output :
        {Path("source.mp4"), Path("link.mkv"), Path("hard.mkv"), m_dir.string() + "/./source.mp4"}) {
-    EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), output, true).find("is the source itself"), std::string::npos)
+    EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), output, true).find("is the source itself"),
+              std::string::npos)
         << output;
   }
 }

@@ -67,7 +67,6 @@ void HandlePosted() {
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
 }
 
-
 // A fresh user: scratch home and settings folders, with a Videos folder.
 class MainWindow : public testing::Test {
  protected:
@@ -369,7 +368,6 @@ TEST_F(Converting, TheSourceItselfIsRefusedAsOutputAlsoThroughALink) {
 
 constexpr char kSourceAsOutput[] =
     "The output file is the source video itself. Please choose another output file name.";
-
 
 // The replace question leaves the window live: whatever Browse or Open Video
 // choose while it is open, Yes replaces only the file it named, and never the

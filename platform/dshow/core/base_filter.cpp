@@ -167,6 +167,7 @@ HRESULT BaseFilter::QueryVendorInfo(LPWSTR* info) {
 HRESULT BaseFilter::NotifyEvent(LONG eventCode, LONG_PTR param1, LONG_PTR param2) {
   IMediaEventSink* sink = m_eventSink.load();
   if (!sink) return E_UNEXPECTED;
-  if (eventCode == EC_COMPLETE && param2 == 0) param2 = reinterpret_cast<LONG_PTR>(static_cast<IBaseFilter*>(this));
+  if (eventCode == EC_COMPLETE && param2 == 0)
+    param2 = reinterpret_cast<LONG_PTR>(static_cast<IBaseFilter*>(this));
   return sink->Notify(eventCode, param1, param2);
 }

@@ -5,7 +5,8 @@ MediaTypeEnumerator::MediaTypeEnumerator(std::vector<MediaType> types, std::size
 
 HRESULT MediaTypeEnumerator::QueryInterface(REFIID riid, void** ppv) {
   if (!ppv) return E_POINTER;
-  if (OfferInterface<IUnknown>(this, riid, ppv) || OfferInterface<IEnumMediaTypes>(this, riid, ppv)) return S_OK;
+  if (OfferInterface<IUnknown>(this, riid, ppv) || OfferInterface<IEnumMediaTypes>(this, riid, ppv))
+    return S_OK;
   *ppv = nullptr;
   return E_NOINTERFACE;
 }

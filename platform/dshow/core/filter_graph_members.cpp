@@ -23,7 +23,8 @@ std::u16string WithSuffix(std::u16string_view base, int n) {
 }  // namespace
 
 bool FilterGraph::Contains(IBaseFilter* filter) const {
-  return std::any_of(m_filters.begin(), m_filters.end(), [&](const Member& m) { return m.filter.Get() == filter; });
+  return std::any_of(m_filters.begin(), m_filters.end(),
+                     [&](const Member& m) { return m.filter.Get() == filter; });
 }
 
 bool FilterGraph::PinInGraph(IPin* pin) const {
@@ -39,7 +40,8 @@ bool FilterGraph::NameTaken(std::u16string_view name) const {
 // first free " 0001"-style suffix and *duplicate, as DirectShow does.
 std::u16string FilterGraph::UniqueName(std::u16string_view requested, bool* duplicate) const {
   *duplicate = false;
-  std::u16string_view base = requested.empty() ? std::u16string_view(u"Filter") : requested.substr(0, kMaxName);
+  std::u16string_view base =
+      requested.empty() ? std::u16string_view(u"Filter") : requested.substr(0, kMaxName);
   if (!requested.empty() && !NameTaken(base)) return std::u16string(base);
   *duplicate = !requested.empty();
   for (int n = 1;; ++n) {
@@ -69,7 +71,8 @@ HRESULT FilterGraph::RemoveFilter(IBaseFilter* filter) {
   if (!filter) return E_POINTER;
   std::lock_guard lock(m_lock);
   if (m_state != State_Stopped) return VFW_E_NOT_STOPPED;
-  const auto it = std::find_if(m_filters.begin(), m_filters.end(), [&](const Member& m) { return m.filter.Get() == filter; });
+  const auto it = std::find_if(m_filters.begin(), m_filters.end(),
+                               [&](const Member& m) { return m.filter.Get() == filter; });
   if (it == m_filters.end()) return VFW_E_NOT_FOUND;
   const ComPtr<IBaseFilter> held = it->filter;
   m_filters.erase(it);

@@ -60,8 +60,10 @@ int FilterGraph::CountSinks() const {
     IBaseFilter* filter = member.filter.Get();
     const auto inputs = PinsOf(filter, PINDIR_INPUT, false);
     const auto outputs = PinsOf(filter, PINDIR_OUTPUT, false);
-    const bool fed = std::any_of(inputs.begin(), inputs.end(), [](const auto& p) { return IsConnected(p.Get()); });
-    const bool feeds = std::any_of(outputs.begin(), outputs.end(), [](const auto& p) { return IsConnected(p.Get()); });
+    const bool fed =
+        std::any_of(inputs.begin(), inputs.end(), [](const auto& p) { return IsConnected(p.Get()); });
+    const bool feeds =
+        std::any_of(outputs.begin(), outputs.end(), [](const auto& p) { return IsConnected(p.Get()); });
     sinks += (fed && !feeds) ? 1 : 0;
   }
   return sinks;

@@ -60,8 +60,9 @@ std::vector<FilterRegistration> FiltersByMerit() {
     std::lock_guard lock(registry.lock);
     filters = registry.filters;
   }
-  std::stable_sort(filters.begin(), filters.end(),
-                   [](const FilterRegistration& a, const FilterRegistration& b) { return a.merit > b.merit; });
+  std::stable_sort(
+      filters.begin(), filters.end(),
+      [](const FilterRegistration& a, const FilterRegistration& b) { return a.merit > b.merit; });
   return filters;
 }
 

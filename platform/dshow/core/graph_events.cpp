@@ -33,7 +33,8 @@ void GraphEvents::EndRun() {
 
 void GraphEvents::Queue(LONG code, LONG_PTR param1, LONG_PTR param2) {
   m_queue.push_back({code, param1, param2});
-  if (m_endCode == 0 && (code == EC_COMPLETE || code == EC_ERRORABORT || code == EC_USERABORT)) m_endCode = code;
+  if (m_endCode == 0 && (code == EC_COMPLETE || code == EC_ERRORABORT || code == EC_USERABORT))
+    m_endCode = code;
 }
 
 void GraphEvents::QueueCompletionIfDone() {

@@ -8,7 +8,8 @@ BaseOutputPin::BaseOutputPin(BaseFilter* filter, std::u16string name)
 
 HRESULT BaseOutputPin::CompleteConnect(IPin* peer) {
   ComPtr<IMemInputPin> input;
-  if (FAILED(peer->QueryInterface(IMemInputPin::iid, reinterpret_cast<void**>(input.ReleaseAndGetAddressOf()))))
+  if (FAILED(
+          peer->QueryInterface(IMemInputPin::iid, reinterpret_cast<void**>(input.ReleaseAndGetAddressOf()))))
     return VFW_E_NO_TRANSPORT;
   m_peerInput = std::move(input);
   return S_OK;

@@ -4,7 +4,8 @@
 
 HRESULT SystemClock::QueryInterface(REFIID riid, void** ppv) {
   if (!ppv) return E_POINTER;
-  if (OfferInterface<IUnknown>(this, riid, ppv) || OfferInterface<IReferenceClock>(this, riid, ppv)) return S_OK;
+  if (OfferInterface<IUnknown>(this, riid, ppv) || OfferInterface<IReferenceClock>(this, riid, ppv))
+    return S_OK;
   *ppv = nullptr;
   return E_NOINTERFACE;
 }

@@ -18,7 +18,9 @@ LPWSTR TaskMemWideCopy(std::u16string_view text) {
   return copy;
 }
 
-std::u16string_view WideView(LPCWSTR text) { return text ? std::u16string_view(text) : std::u16string_view(); }
+std::u16string_view WideView(LPCWSTR text) {
+  return text ? std::u16string_view(text) : std::u16string_view();
+}
 
 namespace {
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "platform/dshow/core/base_filter.h"
-#include "platform/dshow/media/demux_streamer.h"
 #include "platform/dshow/core/source_notes.h"
+#include "platform/dshow/media/demux_streamer.h"
 
 class DemuxFilter : public BaseFilter, public IMediaSeeking, public ISourceNotes {
  public:

@@ -92,7 +92,8 @@ class MatroskaMuxer : public BaseFilter, public IConfigInterleaving {
   // Every packet passes through this one, blank between packets, so that a
   // packet costs no allocation of its own.
   AVPacket* m_packet = av_packet_alloc();
-  const std::shared_ptr<SampleBufferPool> m_outputBuffers = SampleBufferPool::Create(MatroskaWriter::kBlockBytes);
+  const std::shared_ptr<SampleBufferPool> m_outputBuffers =
+      SampleBufferPool::Create(MatroskaWriter::kBlockBytes);
   bool m_failed = false;
   bool m_downstreamRefused = false;
 };

@@ -61,7 +61,8 @@ class Renderer : public BaseFilter {
   std::mutex m_waitLock;
   std::condition_variable m_wake;
   bool m_released = false;
-  std::atomic<long> m_rendered{0};  // counted on the streaming thread, read and reset on the application thread
+  std::atomic<long> m_rendered{
+      0};  // counted on the streaming thread, read and reset on the application thread
 };
 
 class VideoRenderer : public Renderer, public IVideoWindow {

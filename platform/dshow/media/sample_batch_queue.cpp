@@ -11,7 +11,8 @@ bool SampleBatchQueue::Push(Batch* batch, std::size_t bytes) {
   Batch spare;
   {
     std::unique_lock lock(m_lock);
-    m_changed.wait(lock, [&] { return m_closed || m_queue.empty() || m_queuedBytes + bytes <= kMaxQueuedBytes; });
+    m_changed.wait(lock,
+                   [&] { return m_closed || m_queue.empty() || m_queuedBytes + bytes <= kMaxQueuedBytes; });
     if (m_closed) return false;
     m_queue.push_back({std::move(*batch), bytes});
     m_queuedBytes += bytes;

@@ -30,7 +30,8 @@ void FocusByTab(HWND control) {
 }
 
 void SendCommand(HWND dialog, int id) {
-  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+  SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
 }
 
 }  // namespace
@@ -46,7 +47,8 @@ BOOL IsDialogMessageA(HWND dialog, const MSG* msg) {
       return TRUE;
     case VK_RETURN:
       // A focused push button is the default one; otherwise Enter means OK.
-      SendCommand(dialog, IsPushButton(focused) && TopLevelOf(focused) == dialog ? GetDlgCtrlID(focused) : IDOK);
+      SendCommand(dialog,
+                  IsPushButton(focused) && TopLevelOf(focused) == dialog ? GetDlgCtrlID(focused) : IDOK);
       return TRUE;
     case VK_ESCAPE:
       SendCommand(dialog, IDCANCEL);

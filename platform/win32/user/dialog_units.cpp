@@ -17,7 +17,8 @@ int MulDiv(int value, int numerator, int denominator) {
 DialogBaseUnits BaseUnitsOf(const QFont& font) {
   // The average width of the 52 Latin letters, rounded to whole pixels.
   const QFontMetrics metrics(font);
-  const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  const int letters =
+      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
   return DialogBaseUnits{(letters / 26 + 1) / 2, metrics.height()};
 }
 

@@ -10,7 +10,9 @@ thread_local const PreTranslate* t_activePreTranslate = nullptr;
 // Sets the active pre-translation for as long as it lives.
 class ActiveScope {
  public:
-  explicit ActiveScope(const PreTranslate* active) : m_outer(t_activePreTranslate) { t_activePreTranslate = active; }
+  explicit ActiveScope(const PreTranslate* active) : m_outer(t_activePreTranslate) {
+    t_activePreTranslate = active;
+  }
   ~ActiveScope() { t_activePreTranslate = m_outer; }
   ActiveScope(const ActiveScope&) = delete;
   ActiveScope& operator=(const ActiveScope&) = delete;

@@ -97,7 +97,8 @@ constexpr int BN_CLICKED = 0;
 constexpr int EN_CHANGE = 0x300;
 
 constexpr WPARAM MAKEWPARAM(int low, int high) {
-  return static_cast<WPARAM>((static_cast<unsigned>(low) & 0xFFFF) | ((static_cast<unsigned>(high) & 0xFFFF) << 16));
+  return static_cast<WPARAM>((static_cast<unsigned>(low) & 0xFFFF) |
+                             ((static_cast<unsigned>(high) & 0xFFFF) << 16));
 }
 constexpr unsigned LOWORD(std::uintptr_t value) { return value & 0xFFFF; }
 constexpr unsigned HIWORD(std::uintptr_t value) { return (value >> 16) & 0xFFFF; }

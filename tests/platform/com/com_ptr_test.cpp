@@ -1,9 +1,9 @@
+#include "platform/com/com_ptr.h"
+
 #include <gtest/gtest.h>
 
 #include <thread>
 #include <vector>
-
-#include "platform/com/com_ptr.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
+#include "platform/com/com_runtime.h"
+
 #include <gtest/gtest.h>
 
 #include <thread>
 
 #include "platform/com/com_ptr.h"
-#include "platform/com/com_runtime.h"
 
 namespace {
 
@@ -28,7 +29,8 @@ class Widget : public RefCount, public IWidget {
   COM_REFCOUNTED
   HRESULT QueryInterface(REFIID riid, void** ppv) override {
     if (!ppv) return E_POINTER;
-    if (OfferInterface<IUnknown>(static_cast<IWidget*>(this), riid, ppv) || OfferInterface<IWidget>(this, riid, ppv))
+    if (OfferInterface<IUnknown>(static_cast<IWidget*>(this), riid, ppv) ||
+        OfferInterface<IWidget>(this, riid, ppv))
       return S_OK;
     *ppv = nullptr;
     return E_NOINTERFACE;

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/com/guid.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -14,9 +14,10 @@ TEST(Guid, PrintsAndParsesTheRegistryForm) {
 }
 
 TEST(Guid, RefusesMalformedText) {
-  for (const char* bad : {"", "{}", "{A28F324B-DDC5-4999-AA25-D3A7E25EF7A8", "A28F324B-DDC5-4999-AA25-D3A7E25EF7A",
-                          "{A28F324B-DDC5-4999-AA25-D3A7E25EF7AG}", "{A28F324BDDDC5-4999-AA25-D3A7E25EF7A8}",
-                          "{A28F324B-DDC5-4999-AA25D-3A7E25EF7A8}"}) {
+  for (const char* bad :
+       {"", "{}", "{A28F324B-DDC5-4999-AA25-D3A7E25EF7A8", "A28F324B-DDC5-4999-AA25-D3A7E25EF7A",
+        "{A28F324B-DDC5-4999-AA25-D3A7E25EF7AG}", "{A28F324BDDDC5-4999-AA25-D3A7E25EF7A8}",
+        "{A28F324B-DDC5-4999-AA25D-3A7E25EF7A8}"}) {
     EXPECT_FALSE(GuidFromString(bad).has_value()) << bad;
   }
 }

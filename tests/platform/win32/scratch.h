@@ -29,7 +29,8 @@ inline std::string Contents(const std::filesystem::path& path) {
 // The names of the entries of `folder`, sorted.
 inline std::vector<std::string> FilesIn(const std::filesystem::path& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(folder)) names.push_back(entry.path().filename());
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
+    names.push_back(entry.path().filename());
   std::sort(names.begin(), names.end());
   return names;
 }

@@ -32,7 +32,7 @@ TEST(MultiByteToWideChar, ConvertsUtf8) {
            Case{"clip.mkv", -1, {u"clip.mkv", 9}},  // with the terminator
            Case{"Vid\xC3\xA9o \xE2\x82\xAC", -1, {u"Vid\u00E9o \u20AC", 8}},
            Case{"\xF0\x9F\x8E\xAC", -1, {u"\xD83C\xDFAC", 3}},  // U+1F3AC: a surrogate pair
-           Case{"abcdef", 3, u"abc"},                          // an explicit length has no terminator
+           Case{"abcdef", 3, u"abc"},                           // an explicit length has no terminator
        }) {
     const Converted converted = Convert(c.utf8, c.length);
     EXPECT_EQ(converted.result, static_cast<int>(c.expected.size())) << c.utf8;

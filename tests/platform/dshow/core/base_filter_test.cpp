@@ -1,6 +1,7 @@
+#include "platform/dshow/core/base_filter.h"
+
 #include <gtest/gtest.h>
 
-#include "platform/dshow/core/base_filter.h"
 #include "platform/dshow/core/media_type.h"
 #include "test_filters.h"
 

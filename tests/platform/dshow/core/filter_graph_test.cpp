@@ -204,7 +204,8 @@ class WindowSink : public TestSink, public IVideoWindow, public IMediaSeeking {
 
  protected:
   HRESULT QueryExtraInterface(REFIID riid, void** ppv) override {
-    if (OfferInterface<IVideoWindow>(this, riid, ppv) || OfferInterface<IMediaSeeking>(this, riid, ppv)) return S_OK;
+    if (OfferInterface<IVideoWindow>(this, riid, ppv) || OfferInterface<IMediaSeeking>(this, riid, ppv))
+      return S_OK;
     return TestSink::QueryExtraInterface(riid, ppv);
   }
 

@@ -1,7 +1,8 @@
+#include "platform/dshow/core/filter_registry.h"
+
 #include <gtest/gtest.h>
 
 #include "platform/com/com_runtime.h"
-#include "platform/dshow/core/filter_registry.h"
 
 namespace {
 

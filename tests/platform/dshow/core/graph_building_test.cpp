@@ -36,7 +36,8 @@ class BuildingTest : public GraphTest {
       return MakeCom<TestSplitter>(g_streams)->QueryInterface(riid, ppv);
     });
     CoRegisterClass(kFileSourceClsid, [](REFIID riid, void** ppv) {
-      return MakeCom<TestSource>(std::vector{TypeOf(kSubtypeStream, MEDIATYPE_Stream)}, 0)->QueryInterface(riid, ppv);
+      return MakeCom<TestSource>(std::vector{TypeOf(kSubtypeStream, MEDIATYPE_Stream)}, 0)
+          ->QueryInterface(riid, ppv);
     });
     CoRegisterClass(kSplittingSourceClsid, [](REFIID riid, void** ppv) {
       return MakeCom<TestSource>(g_streams, 0)->QueryInterface(riid, ppv);
@@ -49,8 +50,10 @@ class BuildingTest : public GraphTest {
     RegisterSourceExtension(".multi", kSplittingSourceClsid);
   }
   void TearDown() override {
-    for (const CLSID& clsid : {kDecoderClsid, kRendererClsid, kSplitterClsid, kUnusedClsid}) UnregisterFilter(clsid);
-    for (const CLSID& clsid : {kDecoderClsid, kRendererClsid, kSplitterClsid, kFileSourceClsid, kSplittingSourceClsid})
+    for (const CLSID& clsid : {kDecoderClsid, kRendererClsid, kSplitterClsid, kUnusedClsid})
+      UnregisterFilter(clsid);
+    for (const CLSID& clsid :
+         {kDecoderClsid, kRendererClsid, kSplitterClsid, kFileSourceClsid, kSplittingSourceClsid})
       CoUnregisterClass(clsid);
     UnregisterSourceExtension(".tst");
     UnregisterSourceExtension(".multi");
@@ -137,7 +140,8 @@ TEST_F(BuildingTest, RenderFileWhenNothingTakesTheSource) {
 TEST_F(BuildingTest, RenderFileGivesTheSourcesLoadFailure) {
   EXPECT_EQ(graph->RenderFile(u"/videos/missing.tst", nullptr), HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND));
   EXPECT_TRUE(Classes().empty());
-  EXPECT_EQ(graph->RenderFile(u"/videos/clip.unknown", nullptr), REGDB_E_CLASSNOTREG);  // no File Source installed
+  EXPECT_EQ(graph->RenderFile(u"/videos/clip.unknown", nullptr),
+            REGDB_E_CLASSNOTREG);  // no File Source installed
 }
 
 TEST_F(BuildingTest, AddSourceFilterLoadsAndNames) {

@@ -7,7 +7,8 @@ using namespace testfilters;
 namespace {
 
 std::vector<MediaType> FourStreams() {
-  return {TypeOf(kSubtypeA), TypeOf(kSubtypeB), TypeOf(kSubtypeA, MEDIATYPE_Audio), TypeOf(kSubtypeB, MEDIATYPE_Audio)};
+  return {TypeOf(kSubtypeA), TypeOf(kSubtypeB), TypeOf(kSubtypeA, MEDIATYPE_Audio),
+          TypeOf(kSubtypeB, MEDIATYPE_Audio)};
 }
 
 // source (4 pins) -> pass-through per stream -> one sink with 4 inputs

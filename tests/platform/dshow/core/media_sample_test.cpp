@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "platform/dshow/core/media_sample.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 

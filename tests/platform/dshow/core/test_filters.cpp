@@ -33,7 +33,7 @@ class SourcePin : public BaseOutputPin {
  protected:
   HRESULT CheckMediaType(const AM_MEDIA_TYPE& mt) override {
     return MediaType(mt).MatchesPartial(m_type) && mt.majortype == m_type.majortype ? S_OK
-                                                                                      : VFW_E_TYPE_NOT_ACCEPTED;
+                                                                                    : VFW_E_TYPE_NOT_ACCEPTED;
   }
   HRESULT GetMediaType(int position, MediaType* mt) override {
     if (position != 0) return VFW_S_NO_MORE_ITEMS;
@@ -117,7 +117,9 @@ void TestSource::Stream() {
 // ---------------------------------------------------------------------------
 namespace {
 
-bool Accepts(const GUID& accepted, const AM_MEDIA_TYPE& mt) { return accepted == GUID_NULL || accepted == mt.subtype; }
+bool Accepts(const GUID& accepted, const AM_MEDIA_TYPE& mt) {
+  return accepted == GUID_NULL || accepted == mt.subtype;
+}
 
 class PassInput : public BaseInputPin {
  public:
@@ -172,7 +174,8 @@ TestPassThrough::TestPassThrough(const GUID& accepted, const GUID& output)
 // ---------------------------------------------------------------------------
 class SinkPin : public BaseInputPin {
  public:
-  SinkPin(TestSink* filter, int index) : BaseInputPin(filter, Numbered(u"In", index)), m_owner(filter), m_index(index) {}
+  SinkPin(TestSink* filter, int index)
+      : BaseInputPin(filter, Numbered(u"In", index)), m_owner(filter), m_index(index) {}
 
   HRESULT Active() override {
     m_owner->m_next[m_index] = 0;  // every run counts afresh

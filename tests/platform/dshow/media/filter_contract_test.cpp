@@ -5,8 +5,8 @@
 #include "platform/dshow/media/splitter.h"
 #include "platform/dshow/media/stream_format.h"
 #include "tests/platform/dshow/media/graph_harness.h"
-#include "tests/support/rewrap_checks.h"
 #include "tests/support/media_fixtures.h"
+#include "tests/support/rewrap_checks.h"
 
 namespace fs = std::filesystem;
 using namespace media_test;
