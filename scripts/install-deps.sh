@@ -23,7 +23,7 @@ case "${1:-}" in
   --tests)
     packages+=(
       libgtest-dev libgmock-dev
-      clang libclang-rt-14-dev
+      clang libclang-rt-14-dev clang-format
       ffmpeg mkvtoolnix dvdauthor
       xvfb xdotool openbox x11-utils imagemagick
       desktop-file-utils appstream mandoc

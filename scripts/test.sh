@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Installs what the tests need, checks that every include points down a
-# layer, then builds and runs every test: the gcc build, the
-# AddressSanitizer/UBSan build of the same tests, a clang Release build, and
-# a minute of fuzzing. Every build treats warnings as errors.
+# layer and that every C++ file is formatted, then builds and runs every
+# test: the gcc build, the AddressSanitizer/UBSan build of the same tests, a
+# clang Release build, and a minute of fuzzing. Every build treats warnings
+# as errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh --tests
 bash scripts/check-layers.sh
+bash scripts/check-format.sh
 bash scripts/build.sh
 (cd build && ctest --output-on-failure -j 2)
 bash scripts/build.sh --sanitize
