@@ -130,4 +130,21 @@ int ExitStatusOf(JobOutcome outcome) {
   return 1;
 }
 
-int Severity(JobOutcome outcome) { return static_cast<int>(outcome); }
+int Severity(JobOutcome outcome) {
+  // A batch's status is that of its worst job: a stop outranks a refusal, a
+  // refusal a failure, a failure an incomplete file.
+  switch (outcome) {
+    case JobOutcome::kConverted:
+    case JobOutcome::kSkipped:
+      return 0;
+    case JobOutcome::kIncomplete:
+      return 1;
+    case JobOutcome::kFailed:
+      return 2;
+    case JobOutcome::kRefused:
+      return 3;
+    case JobOutcome::kStopped:
+      return 4;
+  }
+  return 2;
+}
