@@ -61,7 +61,10 @@ std::string QueueSummary(const std::vector<QueueEntry>& entries) {
       if (entry.outcome != outcome) continue;
       if (!names.empty()) names += ", ";
       names += entry.name;
-      if (!entry.reason.empty()) names += " (" + entry.reason + ")";
+      if (entry.reason.empty()) continue;
+      names += " (";
+      names += entry.reason;
+      names += ')';
     }
     if (!names.empty()) summary += Formatted(format, names.c_str()) + "\n";
   }

@@ -51,7 +51,10 @@ const char* WhyLeftOut(const std::string& path) {
 std::string LeftOutLine(const std::string& path, const char* whyFormat) {
   char line[MAX_PATH + 128];
   std::snprintf(line, sizeof line, whyFormat, path.empty() ? "?" : path.c_str());
-  return "  " + std::string(line) + "\n";
+  std::string text = "  ";
+  text += line;
+  text += '\n';
+  return text;
 }
 
 }  // namespace

@@ -50,9 +50,13 @@ void RemuxListener::OnProgress(const ConversionProgress& progress) {
 void RemuxListener::OnSourceNotes(const SourceNotes& notes) {
   // Structure streams lose nothing, so they are named only when asked for.
   if (m_settings.verbose) {
-    for (const LeftOutStream& stream : notes.structure)
-      PrintProgramLines("stream " + std::to_string(stream.number) + " (" + stream.kind + ", " + stream.codec +
-                        ") is not copied as a track: " + stream.reason);
+    for (const LeftOutStream& stream : notes.structure) {
+      std::string line = "stream ";
+      line += std::to_string(stream.number);
+      line += " (" + stream.kind + ", " + stream.codec + ") is not copied as a track: ";
+      line += stream.reason;
+      PrintProgramLines(line);
+    }
   }
   PrintProgramLines(IncompleteSourceMessage(notes));
 }
