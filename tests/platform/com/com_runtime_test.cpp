@@ -100,13 +100,4 @@ TEST_F(ComRuntime, CreatesRegisteredClassesOnly) {
   }).join();
 }
 
-TEST(HResult, WindowsValues) {
-  EXPECT_EQ(static_cast<std::uint32_t>(E_FAIL), 0x80004005u);
-  EXPECT_EQ(static_cast<std::uint32_t>(HRESULT_FROM_WIN32(ERROR_FILE_NOT_FOUND)), 0x80070002u);
-  EXPECT_EQ(static_cast<std::uint32_t>(HRESULT_FROM_WIN32(ERROR_DISK_FULL)), 0x80070070u);
-  EXPECT_EQ(HRESULT_FROM_WIN32(ERROR_SUCCESS), S_OK);
-  EXPECT_TRUE(FAILED(VFW_E_NOT_CONNECTED));
-  EXPECT_TRUE(SUCCEEDED(VFW_S_PARTIAL_RENDER));
-}
-
 }  // namespace
