@@ -1,24 +1,13 @@
 #include "engine/conversion_reports.h"
 
 #include <cstdarg>
-#include <cstdio>
 #include <utility>
+
+#include "engine/formatted_text.h"
 
 namespace {
 
 thread_local ConversionListener* t_listener = nullptr;
-
-std::string Formatted(const char* format, va_list args) {
-  va_list measuring;
-  va_copy(measuring, args);
-  const int length = std::vsnprintf(nullptr, 0, format, measuring);
-  va_end(measuring);
-  if (length <= 0) return {};
-  std::string text(static_cast<std::size_t>(length) + 1, '\0');
-  std::vsnprintf(text.data(), text.size(), format, args);
-  text.resize(static_cast<std::size_t>(length));
-  return text;
-}
 
 }  // namespace
 
@@ -34,7 +23,7 @@ ConversionListener& CurrentListener() {
 void ReportFailure(HRESULT code, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  ConversionMessage message{MessageKind::kFailure, Formatted(format, args), code};
+  ConversionMessage message{MessageKind::kFailure, FormattedTextV(format, args), code};
   va_end(args);
   CurrentListener().OnMessage(message);
 }

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "engine/clock_text.h"
+#include "engine/formatted_text.h"
 #include "platform/com/translatable.h"
 
 namespace {
@@ -17,13 +18,6 @@ namespace {
 
 // `format` filled in. Each sentence is one format of its own, so that the
 // window can recognise and translate it.
-template <typename... Args>
-std::string Formatted(const char* format, const Args&... args) {
-  const int length = std::snprintf(nullptr, 0, format, args...);
-  std::string text(static_cast<std::size_t>(length > 0 ? length : 0), '\0');
-  std::snprintf(text.data(), text.size() + 1, format, args...);
-  return text;
-}
 
 // Where the readable part of a source ends, cut (not rounded) to the tenth of
 // a second: the message must not promise more than was read.
@@ -36,8 +30,8 @@ std::string LeftOutLines(const SourceNotes& notes) {
               ? QT_TRANSLATE_NOOP("Corvane", "This stream of the source is not in it:\n")
               : QT_TRANSLATE_NOOP("Corvane", "These streams of the source are not in it:\n");
   for (const LeftOutStream& stream : notes.leftOut)
-    text += Formatted(QT_TRANSLATE_NOOP("Corvane", "  stream %d (%s, %s): %s\n"), stream.number,
-                      stream.kind.c_str(), stream.codec.c_str(), stream.reason.c_str());
+    text += FormattedText(QT_TRANSLATE_NOOP("Corvane", "  stream %d (%s, %s): %s\n"), stream.number,
+                          stream.kind.c_str(), stream.codec.c_str(), stream.reason.c_str());
   return text;
 }
 
@@ -49,9 +43,9 @@ std::string DamageLines(const SourceDamage& damage) {
   text += ' ';
   if (damage.readableUntilUs >= 0) {
     const std::string until = PlayingTime(damage.readableUntilUs);
-    text += Formatted(damage.endedEarly ? QT_TRANSLATE_NOOP("Corvane", "Its readable part ends at %s.")
-                                        : QT_TRANSLATE_NOOP("Corvane", "It was read up to %s."),
-                      until.c_str());
+    text += FormattedText(damage.endedEarly ? QT_TRANSLATE_NOOP("Corvane", "Its readable part ends at %s.")
+                                            : QT_TRANSLATE_NOOP("Corvane", "It was read up to %s."),
+                          until.c_str());
   } else {
     text += QT_TRANSLATE_NOOP("Corvane", "Nothing of it could be read.");
   }
@@ -59,7 +53,8 @@ std::string DamageLines(const SourceDamage& damage) {
     // Appended piece by piece: gcc 12 at -O3 takes `' ' + std::string` for an
     // overlapping copy (-Wrestrict).
     text += ' ';
-    text += Formatted(damage.packetsLeftOut == 1
+    text +=
+        FormattedText(damage.packetsLeftOut == 1
                           ? QT_TRANSLATE_NOOP("Corvane", "%lld damaged or incomplete packet was left out.")
                           : QT_TRANSLATE_NOOP("Corvane", "%lld damaged or incomplete packets were left out."),
                       static_cast<long long>(damage.packetsLeftOut));

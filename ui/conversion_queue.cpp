@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <filesystem>
 
+#include "engine/formatted_text.h"
 #include "paths/path_operations.h"
 #include "platform/com/translatable.h"
 
@@ -14,17 +15,6 @@ CString FileNameOf(const CString& path) {
 }
 
 CString StemOf(const CString& path) { return std::filesystem::path(std::string(path)).stem().string(); }
-
-// The texts are marked as their formats, so the window can show them in the
-// user's language whole.
-template <typename... Arguments>
-std::string Formatted(const char* format, Arguments... arguments) {
-  const int length = std::snprintf(nullptr, 0, format, arguments...);
-  std::string text(static_cast<std::size_t>(length > 0 ? length : 0) + 1, '\0');
-  std::snprintf(text.data(), text.size(), format, arguments...);
-  text.resize(text.size() - 1);
-  return text;
-}
 
 }  // namespace
 
@@ -43,8 +33,8 @@ CString QueueLabel(const std::vector<CString>& sources) {
     names += FileNameOf(sources[i]);
   }
   if (sources.size() > kNamesShown) names += ", \xE2\x80\xA6";  // an ellipsis
-  return Formatted(QT_TRANSLATE_NOOP("Corvane", "%d files: %s"), static_cast<int>(sources.size()),
-                   names.c_str());
+  return FormattedText(QT_TRANSLATE_NOOP("Corvane", "%d files: %s"), static_cast<int>(sources.size()),
+                       names.c_str());
 }
 
 std::string QueueSummary(const std::vector<QueueEntry>& entries) {
@@ -66,7 +56,7 @@ std::string QueueSummary(const std::vector<QueueEntry>& entries) {
       names += entry.reason;
       names += ')';
     }
-    if (!names.empty()) summary += Formatted(format, names.c_str()) + "\n";
+    if (!names.empty()) summary += FormattedText(format, names.c_str()) + "\n";
   }
   return summary + QT_TRANSLATE_NOOP("Corvane", "Converting is done!");
 }
