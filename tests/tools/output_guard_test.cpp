@@ -29,18 +29,19 @@ TEST_F(OutputGuard, RefusesTheSourceUnderAnyName) {
   fs::create_hard_link(Path("source.mp4"), Path("hard.mkv"));
   for (const std::string& output :
        {Path("source.mp4"), Path("link.mkv"), Path("hard.mkv"), m_dir.string() + "/./source.mp4"}) {
-    EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), output, true).find("is the source itself"),
+    EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), output, true).message.find("is the source itself"),
               std::string::npos)
         << output;
   }
 }
 
 TEST_F(OutputGuard, RefusesFoldersAndMissingSources) {
-  EXPECT_NE(CheckRemuxPaths(Path("missing.mp4"), Path("out.mkv"), false), "");
-  EXPECT_NE(CheckRemuxPaths(m_dir.string(), Path("out.mkv"), false), "");
-  EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), m_dir.string(), true), "");
+  EXPECT_EQ(CheckRemuxPaths(Path("missing.mp4"), Path("out.mkv"), false).outcome, RemuxOutcome::kRefused);
+  EXPECT_EQ(CheckRemuxPaths(m_dir.string(), Path("out.mkv"), false).outcome, RemuxOutcome::kRefused);
+  EXPECT_EQ(CheckRemuxPaths(Path("source.mp4"), m_dir.string(), true).outcome, RemuxOutcome::kRefused);
   ASSERT_EQ(mkfifo(Path("pipe.mkv").c_str(), 0600), 0);
-  EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), Path("pipe.mkv"), true).find("pipe"), std::string::npos);
+  EXPECT_NE(CheckRemuxPaths(Path("source.mp4"), Path("pipe.mkv"), true).message.find("pipe"),
+            std::string::npos);
 }
 
 }  // namespace

@@ -14,21 +14,21 @@ namespace fs = std::filesystem;
 
 RemuxPlan Plan(const std::vector<std::string>& arguments) {
   const ParsedCommandLine parsed = ParseRemuxCommandLine(arguments);
-  EXPECT_EQ(parsed.error, "");
+  EXPECT_TRUE(parsed.result.GoesOn());
   return PlanRemuxJobs(parsed.options);
 }
 
 TEST(RemuxPlan, NamesEachOutputAfterItsSourceInTheFolderAndRefusesClashes) {
   const std::string folder = testing::TempDir();
   const RemuxPlan batch = Plan({"a/clip.mp4", "b/show.part1.ts", "-o", folder});
-  ASSERT_EQ(batch.error, "");
+  ASSERT_TRUE(batch.result.GoesOn());
   ASSERT_EQ(batch.jobs.size(), 2u);
   EXPECT_EQ(batch.jobs[0].outputPath, (fs::path(folder) / "clip.mkv").string());
   EXPECT_EQ(batch.jobs[1].outputPath, (fs::path(folder) / "show.part1.mkv").string());
 
   EXPECT_EQ(Plan({"clip.mp4", "-o", "named.mkv"}).jobs.at(0).outputPath, "named.mkv");
-  EXPECT_NE(Plan({"a/clip.mp4", "b/clip.avi", "-o", folder}).error, "");
-  EXPECT_NE(Plan({"a.mp4", "b.mp4", "-o", "not-a-folder.mkv"}).error, "");
+  EXPECT_EQ(Plan({"a/clip.mp4", "b/clip.avi", "-o", folder}).result.outcome, RemuxOutcome::kRefused);
+  EXPECT_EQ(Plan({"a.mp4", "b.mp4", "-o", "not-a-folder.mkv"}).result.outcome, RemuxOutcome::kRefused);
 }
 
 TEST(RemuxExtension, WarnsWhenTheNameDoesNotFitWhatTheSourceHolds) {

@@ -76,7 +76,7 @@ TEST(RemuxTimedText, BecomesPlainTextCuesKeepingTheirTimesAndTheTrackProperties)
   EXPECT_NE(tracks.out.find("\"codec_id\": \"S_TEXT/UTF8\""), std::string::npos) << tracks.out;
 
   MediaFileReader reader;
-  ASSERT_EQ(reader.Open(output.string()), "");
+  ASSERT_TRUE(reader.Open(output.string()).GoesOn());
   ASSERT_EQ(reader.Media().StreamCount(), 3);
   const AVStream& subtitles = reader.Media().Stream(2);
   const AVDictionaryEntry* language = av_dict_get(subtitles.metadata, "language", nullptr, 0);

@@ -18,52 +18,50 @@ extern "C" {
 #include "tools/corvane-remux/output_naming.h"
 #include "tools/corvane-remux/program_name.h"
 #include "tools/corvane-remux/remux_job.h"
+#include "tools/corvane-remux/remux_messages.h"
 #include "tools/corvane-remux/remux_options.h"
 #include "tools/corvane-remux/stop_signals.h"
 
 namespace {
 
-constexpr int kExitUsage = 2;
-constexpr const char* kProgram = kProgramName;
-
 // What a batch did, for its summary and its exit status.
 class BatchTally {
  public:
-  void Count(const RemuxJob& job, JobOutcome outcome) {
+  void Count(const RemuxJob& job, RemuxOutcome outcome) {
     m_sources[static_cast<int>(outcome)].push_back(job.sourcePath);
     if (Severity(outcome) > Severity(m_worst)) m_worst = outcome;
   }
   void CountNotStarted(std::size_t count) { m_notStarted = count; }
 
-  void PrintSummary() const {
-    std::fprintf(stderr, "%s: %zu converted, %zu skipped (output exists)", kProgram,
-                 Of(JobOutcome::kConverted).size(), Of(JobOutcome::kSkipped).size());
-    PrintNamed("incomplete", Of(JobOutcome::kIncomplete));
-    std::vector<std::string> failed = Of(JobOutcome::kFailed);
-    failed.insert(failed.end(), Of(JobOutcome::kRefused).begin(), Of(JobOutcome::kRefused).end());
-    PrintNamed("failed", failed);
-    if (m_notStarted > 0) std::fprintf(stderr, ", %zu not started (stopped)", m_notStarted);
-    std::fputs("\n", stderr);
+  std::string Summary() const {
+    std::string summary = std::to_string(Of(RemuxOutcome::kOk).size()) + " converted, " +
+                          std::to_string(Of(RemuxOutcome::kSkipped).size()) + " skipped (output exists)";
+    summary += Named("incomplete", Of(RemuxOutcome::kIncomplete));
+    std::vector<std::string> failed = Of(RemuxOutcome::kFailed);
+    failed.insert(failed.end(), Of(RemuxOutcome::kRefused).begin(), Of(RemuxOutcome::kRefused).end());
+    summary += Named("failed", failed);
+    if (m_notStarted > 0) summary += ", " + std::to_string(m_notStarted) + " not started (stopped)";
+    return summary;
   }
   int ExitStatus() const { return ExitStatusOf(m_worst); }
 
  private:
-  const std::vector<std::string>& Of(JobOutcome outcome) const {
+  const std::vector<std::string>& Of(RemuxOutcome outcome) const {
     return m_sources[static_cast<int>(outcome)];
   }
 
-  static void PrintNamed(const char* what, const std::vector<std::string>& sources) {
-    std::fprintf(stderr, ", %zu %s", sources.size(), what);
-    for (std::size_t i = 0; i < sources.size(); ++i)
-      std::fprintf(stderr, "%s%s", i ? ", " : ": ", sources[i].c_str());
+  static std::string Named(const char* what, const std::vector<std::string>& sources) {
+    std::string named = ", " + std::to_string(sources.size()) + " " + what;
+    for (std::size_t i = 0; i < sources.size(); ++i) named += (i ? ", " : ": ") + sources[i];
+    return named;
   }
 
-  std::array<std::vector<std::string>, static_cast<int>(JobOutcome::kStopped) + 1> m_sources;
-  JobOutcome m_worst = JobOutcome::kConverted;
+  std::array<std::vector<std::string>, static_cast<int>(RemuxOutcome::kStopped) + 1> m_sources;
+  RemuxOutcome m_worst = RemuxOutcome::kOk;
   std::size_t m_notStarted = 0;
 };
 
-int RunBatch(const RemuxPlan& plan, JobSettings settings) {
+int RunBatch(const RemuxPlan& plan, JobSettings settings, bool quiet) {
   settings.inBatch = true;
   BatchTally tally;
   const std::size_t total = plan.jobs.size();
@@ -77,9 +75,11 @@ int RunBatch(const RemuxPlan& plan, JobSettings settings) {
     label.append(std::to_string(i + 1)).append("/").append(std::to_string(total)).append("] ");
     label.append(std::filesystem::path(job.sourcePath).filename().string()).append(": ");
     settings.progressLabel = std::move(label);
-    tally.Count(job, RunRemuxJob(job, settings));
+    const RemuxResult result = RunRemuxJob(job, settings);
+    PrintResult(result, quiet);
+    tally.Count(job, result.outcome);
   }
-  if (!settings.quiet) tally.PrintSummary();
+  if (!quiet) PrintProgramLines(tally.Summary());
   return tally.ExitStatus();
 }
 
@@ -88,13 +88,12 @@ int RunBatch(const RemuxPlan& plan, JobSettings settings) {
 int PrintText(const std::string& text) {
   std::fputs(text.c_str(), stdout);
   if (std::fflush(stdout) == 0 && !std::ferror(stdout)) return 0;
-  std::fprintf(stderr, "%s: write error: %s\n", kProgram, std::strerror(errno));
-  return 1;
+  const RemuxResult failed{RemuxOutcome::kFailed, std::string("write error: ") + std::strerror(errno)};
+  PrintResult(failed, false);
+  return ExitStatusOf(failed.outcome);
 }
 
-void PrintLibraryLine(int /*level*/, const std::string& line) {
-  std::fprintf(stderr, "%s: media library: %s\n", kProgram, line.c_str());
-}
+void PrintLibraryLine(int /*level*/, const std::string& line) { PrintProgramLines("media library: " + line); }
 
 void PrepareForConverting(bool verbose) {
   // Every packet allocates a few small blocks and one packet-sized buffer;
@@ -113,25 +112,26 @@ void PrepareForConverting(bool verbose) {
 int main(int argc, char** argv) {
   const ParsedCommandLine parsed = ParseRemuxCommandLine(std::vector<std::string>(argv + 1, argv + argc));
   const RemuxOptions& options = parsed.options;
-  if (options.showHelp) return PrintText(RemuxUsageText(kProgram));
-  if (options.showVersion) return PrintText(RemuxVersionText(kProgram, CORVANE_VERSION));
-  if (!parsed.error.empty()) {
-    std::fprintf(stderr, "%s: %s\nTry '%s --help'.\n", kProgram, parsed.error.c_str(), kProgram);
-    return kExitUsage;
+  if (options.showHelp) return PrintText(RemuxUsageText(kProgramName));
+  if (options.showVersion) return PrintText(RemuxVersionText(kProgramName, CORVANE_VERSION));
+  if (!parsed.result.GoesOn()) {
+    PrintUsageRefusal(parsed.result);
+    return ExitStatusOf(parsed.result.outcome);
   }
   const RemuxPlan plan = PlanRemuxJobs(options);
-  if (!plan.error.empty()) {
-    std::fprintf(stderr, "%s: %s\n", kProgram, plan.error.c_str());
-    return kExitUsage;
+  if (!plan.result.GoesOn()) {
+    PrintResult(plan.result, options.quiet);
+    return ExitStatusOf(plan.result.outcome);
   }
 
   PrepareForConverting(options.verbose);
   JobSettings settings;
   settings.overwrite = options.overwrite;
   settings.verify = options.verify;
-  settings.quiet = options.quiet;
   settings.verbose = options.verbose;
   settings.progress = !options.quiet && isatty(STDERR_FILENO) != 0;
-  if (plan.jobs.size() > 1) return RunBatch(plan, settings);
-  return ExitStatusOf(RunRemuxJob(plan.jobs.front(), settings));
+  if (plan.jobs.size() > 1) return RunBatch(plan, settings, options.quiet);
+  const RemuxResult result = RunRemuxJob(plan.jobs.front(), settings);
+  PrintResult(result, options.quiet);
+  return ExitStatusOf(result.outcome);
 }

@@ -4,15 +4,15 @@ extern "C" {
 #include <libavutil/error.h>
 }
 
-std::string MediaFileReader::Open(const std::string& path) {
-  if (FAILED(m_file.Open(path))) return "cannot open " + path;
+RemuxResult MediaFileReader::Open(const std::string& path) {
+  if (FAILED(m_file.Open(path))) return {RemuxOutcome::kFailed, "cannot open " + path};
   const int err = Demuxer::Open(
       [this](int64_t position, uint8_t* buffer, int size) { return m_file.ReadAt(position, buffer, size); },
       m_file.Size(), &m_demuxer);
   if (err < 0) {
     char reason[AV_ERROR_MAX_STRING_SIZE] = {};
     av_strerror(err, reason, sizeof reason);
-    return "cannot read " + path + " as media: " + reason;
+    return {RemuxOutcome::kFailed, "cannot read " + path + " as media: " + reason};
   }
   return {};
 }

@@ -7,11 +7,12 @@
 
 #include "platform/dshow/media/demuxer.h"
 #include "platform/dshow/media/read_only_file.h"
+#include "tools/corvane-remux/remux_result.h"
 
 class MediaFileReader {
  public:
-  // Empty on success, otherwise why the file cannot be read as media.
-  std::string Open(const std::string& path);
+  // Goes on once the file reads as media; otherwise failed, saying why.
+  RemuxResult Open(const std::string& path);
   Demuxer& Media() { return *m_demuxer; }
 
  private:

@@ -5,6 +5,8 @@
 
 #include <string>
 
-// Empty when the conversion may go ahead; otherwise what is wrong, in words
-// for the user.
-std::string CheckRemuxPaths(const std::string& sourcePath, const std::string& outputPath, bool overwrite);
+#include "tools/corvane-remux/remux_result.h"
+
+// Goes on when the conversion may go ahead; otherwise refused, saying what is
+// wrong.
+RemuxResult CheckRemuxPaths(const std::string& sourcePath, const std::string& outputPath, bool overwrite);

@@ -33,14 +33,14 @@ RemuxPlan PlanRemuxJobs(const RemuxOptions& options) {
   RemuxPlan plan;
   const bool intoFolder = options.outputIsOption && IsFolder(options.outputPath);
   if (options.sourcePaths.size() > 1 && !intoFolder) {
-    plan.error = "with several sources, -o must name an existing folder";
+    plan.result = Refused("with several sources, -o must name an existing folder");
     return plan;
   }
   std::set<std::string> outputs;
   for (const std::string& source : options.sourcePaths) {
     const std::string output = intoFolder ? OutputInFolder(options.outputPath, source) : options.outputPath;
     if (!outputs.insert(fs::path(output).lexically_normal().string()).second) {
-      plan.error = "two sources would both be written to " + output;
+      plan.result = Refused("two sources would both be written to " + output);
       return plan;
     }
     plan.jobs.push_back({source, output});

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/corvane-remux/remux_result.h"
+
 struct RemuxOptions;
 
 struct RemuxJob {
@@ -16,8 +18,8 @@ struct RemuxJob {
 
 struct RemuxPlan {
   std::vector<RemuxJob> jobs;
-  // Empty when the jobs can be run.
-  std::string error;
+  // Goes on when the jobs can be run; otherwise refused.
+  RemuxResult result;
 };
 
 // One job per source: the output named on the command line, or NAME.mkv in

@@ -8,29 +8,17 @@
 #include <string>
 
 #include "tools/corvane-remux/output_naming.h"
-
-enum class JobOutcome {
-  kConverted,   // 0
-  kSkipped,     // an existing output left alone in a batch; 0
-  kIncomplete,  // written, but not all of the source could be read; 3
-  kFailed,      // 1
-  kRefused,     // 2
-  kStopped,     // 128 + the signal
-};
+#include "tools/corvane-remux/remux_result.h"
 
 struct JobSettings {
   bool overwrite = false;
   bool verify = false;
-  bool quiet = false;
   bool verbose = false;   // the engine's steps on standard output
   bool progress = false;  // draw the progress line
   bool inBatch = false;   // an existing output is skipped, not refused
   std::string progressLabel;
 };
 
-JobOutcome RunRemuxJob(const RemuxJob& job, const JobSettings& settings);
-
-// The exit status for one outcome.
-int ExitStatusOf(JobOutcome outcome);
-// Ranks outcomes for a batch's exit status: the higher, the worse.
-int Severity(JobOutcome outcome);
+// Runs the job; the engine's own messages are printed while it runs, the
+// result's message is left to the caller.
+RemuxResult RunRemuxJob(const RemuxJob& job, const JobSettings& settings);

@@ -1,12 +1,11 @@
 #include "tools/corvane-remux/remux_listener.h"
 
 #include <cstdio>
-#include <string_view>
 
 #include "engine/clock_text.h"
 #include "engine/source_notes_message.h"
 #include "tools/corvane-remux/media_file_reader.h"
-#include "tools/corvane-remux/program_name.h"
+#include "tools/corvane-remux/remux_messages.h"
 #include "tools/corvane-remux/stop_signals.h"
 
 namespace {
@@ -15,23 +14,12 @@ namespace {
 // file does not read as media.
 std::string WrittenDuration(const std::string& path) {
   MediaFileReader reader;
-  if (!reader.Open(path).empty()) return {};
+  const RemuxResult opened = reader.Open(path);
+  if (!opened.GoesOn()) return {};
   return ClockText(static_cast<double>(reader.Media().Container()->durationUs) / 1e6, true);
 }
 
 }  // namespace
-
-void PrintProgramLines(const std::string& text) {
-  std::string_view rest = text;
-  while (!rest.empty()) {
-    const std::size_t end = rest.find('\n');
-    const std::string_view line = rest.substr(0, end);
-    if (!line.empty() && line != "\r")
-      std::fprintf(stderr, "%s: %.*s\n", kProgramName, static_cast<int>(line.size()), line.data());
-    rest = end == std::string_view::npos ? std::string_view() : rest.substr(end + 1);
-  }
-  std::fflush(stderr);
-}
 
 void RemuxListener::OnMessage(const ConversionMessage& message) { PrintProgramLines(message.text); }
 

@@ -48,7 +48,3 @@ class RemuxListener final : public ConversionListener {
   std::string m_stoppedDuration;
   std::optional<VerificationResult> m_verification;
 };
-
-// Prints each non-empty line of `text` to standard error after the program's
-// name.
-void PrintProgramLines(const std::string& text);

@@ -2,6 +2,8 @@
 
 #include <getopt.h>
 
+#include "tools/corvane-remux/program_name.h"
+
 namespace {
 
 constexpr char kExpected[] = "expected SOURCE OUTPUT.mkv, or SOURCE... -o FOLDER";
@@ -21,25 +23,25 @@ constexpr option kLongOptions[] = {{"output", required_argument, nullptr, 'o'},
 // FOLDER" works even under POSIXLY_CORRECT); ':' tells a missing value apart.
 constexpr char kShortOptions[] = "-:o:yqvh";
 
-std::string SetOutput(const std::string& value, RemuxOptions& options) {
-  if (options.outputIsOption) return "-o is given twice";
-  if (value.empty()) return "-o needs a file or folder name";
+RemuxResult SetOutput(const std::string& value, RemuxOptions& options) {
+  if (options.outputIsOption) return Refused("-o is given twice");
+  if (value.empty()) return Refused("-o needs a file or folder name");
   options.outputPath = value;
   options.outputIsOption = true;
   return {};
 }
 
-std::string TakePaths(std::vector<std::string> paths, RemuxOptions& options) {
+RemuxResult TakePaths(std::vector<std::string> paths, RemuxOptions& options) {
   for (const std::string& path : paths) {
-    if (path.empty()) return "a file name is empty";
+    if (path.empty()) return Refused("a file name is empty");
   }
   if (!options.outputIsOption) {
     if (paths.size() != 2)
-      return paths.size() < 2 ? kExpected : std::string("too many arguments: ") + kExpected;
+      return Refused(paths.size() < 2 ? kExpected : std::string("too many arguments: ") + kExpected);
     options.outputPath = paths.back();
     paths.pop_back();
   }
-  if (paths.empty()) return std::string("no source given: ") + kExpected;
+  if (paths.empty()) return Refused(std::string("no source given: ") + kExpected);
   options.sourcePaths = std::move(paths);
   return {};
 }
@@ -47,19 +49,19 @@ std::string TakePaths(std::vector<std::string> paths, RemuxOptions& options) {
 // The message for what getopt_long refused. `argument` is the last command
 // line element it took; for a bad short option inside a bundle only the
 // option character is known.
-std::string RefusedOption(int code, int option, const std::string& argument) {
+RemuxResult RefusedOption(int code, int option, const std::string& argument) {
   const bool isLong = argument.rfind("--", 0) == 0;
-  if (code == ':') return (isLong ? argument.substr(0, argument.find('=')) : "-o") + " needs a name";
-  if (option == 0) return "unknown or ambiguous option: " + argument;
+  if (code == ':') return Refused((isLong ? argument.substr(0, argument.find('=')) : "-o") + " needs a name");
+  if (option == 0) return Refused("unknown or ambiguous option: " + argument);
   // A known option character here means a long option given a value it does
   // not take ("--verify=yes"); anything else is an unknown short option.
   if (option > 255 || std::string("oyqvh").find(static_cast<char>(option)) != std::string::npos)
-    return "option takes no value: " + argument;
-  return std::string("unknown option: -") + static_cast<char>(option);
+    return Refused("option takes no value: " + argument);
+  return Refused(std::string("unknown option: -") + static_cast<char>(option));
 }
 
-// Applies one option getopt_long recognised; returns an error or nothing.
-std::string TakeOption(int code, const char* value, RemuxOptions& options) {
+// Applies one option getopt_long recognised.
+RemuxResult TakeOption(int code, const char* value, RemuxOptions& options) {
   switch (code) {
     case 'o':
       return SetOutput(value, options);
@@ -89,7 +91,7 @@ std::string TakeOption(int code, const char* value, RemuxOptions& options) {
 
 ParsedCommandLine ParseRemuxCommandLine(const std::vector<std::string>& arguments) {
   // getopt_long wants a mutable argv with the program's name first.
-  std::vector<std::string> storage{"corvane-remux"};
+  std::vector<std::string> storage{kProgramName};
   storage.insert(storage.end(), arguments.begin(), arguments.end());
   std::vector<char*> argv;
   for (std::string& argument : storage) argv.push_back(argument.data());
@@ -101,19 +103,19 @@ ParsedCommandLine ParseRemuxCommandLine(const std::vector<std::string>& argument
   optind = 0;  // glibc: start afresh, forgetting any earlier command line
   opterr = 0;  // the caller reports errors in its own words
   int code = 0;
-  while (parsed.error.empty() &&
+  while (parsed.result.GoesOn() &&
          (code = getopt_long(argc, argv.data(), kShortOptions, kLongOptions, nullptr)) != -1) {
     if (code == 1)
       paths.emplace_back(optarg);
     else if (code == '?' || code == ':')
-      parsed.error = RefusedOption(code, optopt, storage[optind - 1]);
+      parsed.result = RefusedOption(code, optopt, storage[optind - 1]);
     else
-      parsed.error = TakeOption(code, optarg, parsed.options);
+      parsed.result = TakeOption(code, optarg, parsed.options);
   }
   // What follows "--" is all operands.
   if (code == -1) paths.insert(paths.end(), storage.begin() + optind, storage.end());
-  if (parsed.error.empty() && !parsed.options.showHelp && !parsed.options.showVersion)
-    parsed.error = TakePaths(paths, parsed.options);
+  if (parsed.result.GoesOn() && !parsed.options.showHelp && !parsed.options.showVersion)
+    parsed.result = TakePaths(paths, parsed.options);
   return parsed;
 }
 

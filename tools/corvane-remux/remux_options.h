@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/corvane-remux/remux_result.h"
+
 struct RemuxOptions {
   std::vector<std::string> sourcePaths;
   // The output file; with -o, a file or a folder (a folder for several
@@ -20,8 +22,8 @@ struct RemuxOptions {
 
 struct ParsedCommandLine {
   RemuxOptions options;
-  // Empty when the command line is usable.
-  std::string error;
+  // Goes on when the command line is usable; otherwise refused.
+  RemuxResult result;
 };
 
 ParsedCommandLine ParseRemuxCommandLine(const std::vector<std::string>& arguments);

@@ -77,8 +77,9 @@ FileDigests DigestFile(const std::string& path, const std::function<bool()>& sho
   FileDigests result;
   result.failure.verdict = Verdict::kSame;
   MediaFileReader reader;
-  if (std::string error = reader.Open(path); !error.empty()) {
-    result.failure = {Verdict::kUnreadable, error};
+  const RemuxResult opened = reader.Open(path);
+  if (!opened.GoesOn()) {
+    result.failure = {Verdict::kUnreadable, opened.message};
     return result;
   }
   Demuxer& media = reader.Media();
