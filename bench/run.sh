@@ -2,8 +2,11 @@
 # Times corvane-remux against `ffmpeg -map 0 -c copy` and `mkvmerge` on the
 # same large inputs, alternating the tools run by run, and prints the median
 # wall time, CPU time and peak memory of each with Corvane's ratios to the
-# faster peer. A "corvane-verify" row times corvane-remux --verify, which
-# reads the source and the written file once more to compare every packet.
+# faster peer. Two more rows give the floors Corvane is held against: "copy"
+# copies the input with `dd bs=1M` (the same bytes read and written, nothing
+# parsed), and "corvane-verify" times corvane-remux --verify, which also
+# checks every written packet against the source. Start-up is timed on its
+# own: the median of 21 runs of `corvane-remux --version`.
 #
 #   bash bench/run.sh [RUNS]        (default 5 runs per tool and input)
 #
@@ -28,6 +31,7 @@ run_tool() {  # tool input -> appends "tool input wall cpu maxrss_kb"
   case $tool in
     corvane) "${measure[@]}" "$remux" "$input" "$out" >/dev/null 2>&1 ;;
     corvane-verify) "${measure[@]}" "$remux" --verify "$input" "$out" >/dev/null 2>&1 ;;
+    copy) "${measure[@]}" dd if="$input" of="$out" bs=1M status=none ;;
     ffmpeg) "${measure[@]}" ffmpeg -v error -nostdin -y -i "$input" -map 0 -c copy "$out" >/dev/null 2>&1 ;;
     mkvmerge) "${measure[@]}" mkvmerge -q -o "$out" "$input" >/dev/null 2>&1 ;;
   esac
@@ -52,7 +56,7 @@ for input in bench/data/bytes-heavy.mp4 bench/data/packet-heavy.mp4 bench/data/p
     exit 1
   fi
   for ((i = 0; i < runs; i++)); do
-    for tool in corvane corvane-verify ffmpeg mkvmerge; do run_tool "$tool" "$input"; done
+    for tool in corvane copy corvane-verify ffmpeg mkvmerge; do run_tool "$tool" "$input"; done
   done
 done
 
@@ -66,8 +70,8 @@ awk -v runs="$runs" '
   END {
     printf "%-18s %-14s %9s %9s %10s\n", "input", "tool", "wall s", "cpu s", "peak MiB"
     for (input in inputs) {
-      split("corvane corvane-verify ffmpeg mkvmerge", tools, " ")
-      for (t = 1; t <= 4; t++) {
+      split("corvane copy corvane-verify ffmpeg mkvmerge", tools, " ")
+      for (t = 1; t <= 5; t++) {
         key = input SUBSEP tools[t]
         for (i = 1; i <= n[key]; i++) { w[i] = wall[key, i]; c[i] = cpu[key, i]; r[i] = rss[key, i] }
         mw[tools[t]] = median(w, n[key]); mc[tools[t]] = median(c, n[key]); mr[tools[t]] = median(r, n[key]) / 1024
@@ -76,8 +80,18 @@ awk -v runs="$runs" '
       peer = mw["ffmpeg"] <= mw["mkvmerge"] ? "ffmpeg" : "mkvmerge"
       printf "%-18s corvane / %s (faster peer): wall %.2fx, cpu %.2fx, memory %.2fx\n\n", input, peer,
              mw["corvane"] / mw[peer], mc["corvane"] / (mc[peer] > 0 ? mc[peer] : 0.01), mr["corvane"] / mr[peer]
+      printf "%-18s corvane / copy: wall %.2fx\n", input, mw["corvane"] / mw["copy"]
       printf "%-18s corvane --verify / corvane: wall %.2fx, cpu %.2fx\n\n", input,
              mw["corvane-verify"] / mw["corvane"], mc["corvane-verify"] / (mc["corvane"] > 0 ? mc["corvane"] : 0.01)
     }
     printf "median of %d runs per tool and input, hot cache, tools alternating\n", runs
   }' "$timings"
+
+# Start-up: a run that loads the program and its libraries and does nothing.
+for ((i = 0; i < 21; i++)); do
+  start=$EPOCHREALTIME
+  "$remux" --version >/dev/null
+  echo "$start $EPOCHREALTIME"
+done | awk '{ ms[NR] = ($2 - $1) * 1000 } END {
+  for (i = 1; i <= NR; i++) for (j = i + 1; j <= NR; j++) if (ms[j] < ms[i]) { t = ms[i]; ms[i] = ms[j]; ms[j] = t }
+  printf "start-up (corvane-remux --version): median %.1f ms of %d runs\n", ms[(NR + 1) / 2], NR }'

@@ -36,6 +36,13 @@ if(NOT Qt6_FOUND)
   corvane_missing("Qt 6 (${corvane_qt_names})" qt6-base-dev)
 endif()
 
+# corvane-remux --verify fingerprints packets with xxHash, inlined from its
+# header.
+find_path(XXHASH_INCLUDE_DIR xxhash.h)
+if(NOT XXHASH_INCLUDE_DIR)
+  corvane_missing("The xxHash header" libxxhash-dev)
+endif()
+
 # The help viewer reads help.chm with chmlib; chmcmd compiles it.
 find_path(CHMLIB_INCLUDE_DIR chm_lib.h)
 find_library(CHMLIB_LIBRARY chm)

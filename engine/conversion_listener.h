@@ -9,6 +9,7 @@
 #include <string>
 
 #include "platform/com/hresult.h"
+#include "platform/dshow/core/dshow.h"
 #include "platform/dshow/core/source_notes.h"
 
 enum class MessageKind {
@@ -48,6 +49,9 @@ class ConversionListener {
   // What the source could not give; called after every run that was not
   // stopped, complete or not.
   virtual void OnSourceNotes(const SourceNotes& /*notes*/) {}
+  // The filter that reads the source's streams, its outputs connected, just
+  // before the graph runs: a front end may ask it for what it offers.
+  virtual void OnStreamFilterReady(IBaseFilter* /*streamFilter*/) {}
   // Asked between the waits of a running graph; true stops it, and the file
   // is closed holding what was written so far.
   virtual bool StopRequested() { return false; }

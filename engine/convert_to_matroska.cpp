@@ -167,6 +167,7 @@ class Conversion {
   }
 
   Ending Run() {
+    if (m_streamFilter) m_listener.OnStreamFilterReady(m_streamFilter);
     HRESULT hr = Query(m_graph, m_mediaControl);
     if (FAILED(hr))
       return Failed(QT_TRANSLATE_NOOP("Corvane", "Failed to QI for IMediaControl!  hr=0x%x\n"), hr);

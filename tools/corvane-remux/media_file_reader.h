@@ -12,7 +12,7 @@
 class MediaFileReader {
  public:
   // Goes on once the file reads as media; otherwise failed, saying why.
-  RemuxResult Open(const std::string& path);
+  RemuxResult Open(const std::string& path, Demuxer::StreamProbe probe = Demuxer::StreamProbe::kFirstFrames);
   Demuxer& Media() { return *m_demuxer; }
 
  private:

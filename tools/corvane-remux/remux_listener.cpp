@@ -4,6 +4,7 @@
 
 #include "engine/clock_text.h"
 #include "engine/source_notes_message.h"
+#include "platform/com/com_ptr.h"
 #include "tools/corvane-remux/media_file_reader.h"
 #include "tools/corvane-remux/remux_messages.h"
 #include "tools/corvane-remux/stop_signals.h"
@@ -49,6 +50,16 @@ void RemuxListener::OnSourceNotes(const SourceNotes& notes) {
   PrintProgramLines(IncompleteSourceMessage(notes));
 }
 
+// The source is read once: its packets are fingerprinted as the splitter
+// reads them for the conversion, and only the written file is read again.
+void RemuxListener::OnStreamFilterReady(IBaseFilter* streamFilter) {
+  if (!m_settings.verify) return;
+  ComPtr<IReadPacketTap> tap;
+  if (SUCCEEDED(streamFilter->QueryInterface(IReadPacketTap::iid,
+                                             reinterpret_cast<void**>(tap.ReleaseAndGetAddressOf()))))
+    tap->SetReadPacketObserver(&m_sourcePackets);
+}
+
 bool RemuxListener::StopRequested() { return RequestedStopSignal() != 0; }
 
 // A second stop signal ends the program at once; it removes the unfinished
@@ -65,7 +76,10 @@ bool RemuxListener::KeepWrittenFile(const std::string& path, ConversionEnd end) 
     return !m_stoppedDuration.empty();
   }
   if (!m_settings.verify) return true;
-  m_verification = VerifyRewrap(m_settings.sourcePath, path, [] { return RequestedStopSignal() != 0; });
+  const auto shouldStop = [] { return RequestedStopSignal() != 0; };
+  // A splitter that could not be watched leaves the source to be read anew.
+  m_verification = m_sourcePackets.Filled() ? VerifyRewrap(m_sourcePackets, path, shouldStop)
+                                            : VerifyRewrap(m_settings.sourcePath, path, shouldStop);
   // A verification cut short by a stop keeps the complete, unverified file.
   return m_verification->verdict == VerificationResult::Verdict::kSame ||
          m_verification->verdict == VerificationResult::Verdict::kInterrupted;

@@ -27,6 +27,7 @@ class RemuxListener final : public ConversionListener {
   void OnDiagnostic(const char* line) override;
   void OnProgress(const ConversionProgress& progress) override;
   void OnSourceNotes(const SourceNotes& notes) override;
+  void OnStreamFilterReady(IBaseFilter* streamFilter) override;
   bool StopRequested() override;
   void OnWrittenFile(const char* path) override;
   bool KeepWrittenFile(const std::string& path, ConversionEnd end) override;
@@ -47,4 +48,6 @@ class RemuxListener final : public ConversionListener {
   std::optional<ConversionProgress> m_progress;
   std::string m_stoppedDuration;
   std::optional<VerificationResult> m_verification;
+  // With --verify: the source's packets as the conversion reads them.
+  PacketLedger m_sourcePackets;
 };

@@ -32,6 +32,7 @@ HRESULT DemuxFilter::GetSourceNotes(SourceNotes* notes) {
 HRESULT DemuxFilter::QueryExtraInterface(REFIID riid, void** ppv) {
   if (OfferInterface<IMediaSeeking>(this, riid, ppv)) return S_OK;
   if (OfferInterface<ISourceNotes>(this, riid, ppv)) return S_OK;
+  if (OfferInterface<IReadPacketTap>(this, riid, ppv)) return S_OK;
   return BaseFilter::QueryExtraInterface(riid, ppv);
 }
 
@@ -39,5 +40,12 @@ HRESULT DemuxFilter::OnPause() { return m_streamer.Start(); }
 
 HRESULT DemuxFilter::OnStop() {
   m_streamer.Stop();
+  return S_OK;
+}
+
+HRESULT DemuxFilter::SetReadPacketObserver(ReadPacketObserver* observer) {
+  std::lock_guard lock(m_filterLock);
+  if (State() != State_Stopped) return VFW_E_NOT_STOPPED;
+  m_streamer.SetObserver(observer);
   return S_OK;
 }

@@ -5,8 +5,9 @@
 #include "platform/dshow/core/base_filter.h"
 #include "platform/dshow/core/source_notes.h"
 #include "platform/dshow/media/demux_streamer.h"
+#include "platform/dshow/media/read_packet_tap.h"
 
-class DemuxFilter : public BaseFilter, public IMediaSeeking, public ISourceNotes {
+class DemuxFilter : public BaseFilter, public IMediaSeeking, public ISourceNotes, public IReadPacketTap {
  public:
   explicit DemuxFilter(const CLSID& clsid) : BaseFilter(clsid), m_streamer(this) {}
 
@@ -23,6 +24,9 @@ class DemuxFilter : public BaseFilter, public IMediaSeeking, public ISourceNotes
   // ISourceNotes: what the source held that the outputs did not carry.
   // Refused while streaming.
   HRESULT GetSourceNotes(SourceNotes* notes) override;
+
+  // IReadPacketTap: refused while streaming.
+  HRESULT SetReadPacketObserver(ReadPacketObserver* observer) override;
 
  protected:
   HRESULT QueryExtraInterface(REFIID riid, void** ppv) override;

@@ -116,6 +116,13 @@ void DemuxStreamer::Stop() {
 // batches. A failure is kept for the delivering thread, which reports it
 // once everything read before it has gone out.
 void DemuxStreamer::Read() {
+  if (m_observer) {
+    std::vector<const AVStream*> carried;
+    for (std::size_t i = 0; i < m_pins.size(); ++i) {
+      if (m_pins[i]->IsConnected()) carried.push_back(&m_demuxer->Stream(static_cast<int>(i)));
+    }
+    m_observer->OnReadingStarts(carried);
+  }
   AVPacket* packet = av_packet_alloc();
   SampleBatchQueue::Batch batch;
   batch.reserve(SampleBatchQueue::kBatchSamples);
@@ -166,6 +173,7 @@ HRESULT DemuxStreamer::ReadNext(AVPacket* packet, SampleBatchQueue::Batch* batch
   if (err == AVERROR_EOF) return S_FALSE;
   if (err < 0) return HResultFromAvError(err);
   if (!m_pins[index]->IsConnected()) return S_OK;
+  if (m_observer) m_observer->OnPacketRead(m_demuxer->Stream(index), *packet);
   if (const HRESULT carried = CarriedPayload(packet, index); carried != S_OK)
     return SUCCEEDED(carried) ? S_OK : carried;
   ComPtr<IMediaSample> sample = MakeSample(packet, index);

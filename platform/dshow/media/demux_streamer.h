@@ -13,6 +13,7 @@
 
 #include "platform/dshow/core/base_filter.h"
 #include "platform/dshow/media/demuxer.h"
+#include "platform/dshow/media/read_packet_tap.h"
 #include "platform/dshow/media/sample_batch_queue.h"
 
 // Offers one stream's compressed media type and nothing else.
@@ -46,6 +47,9 @@ class DemuxStreamer {
   // Application thread, while no streaming thread runs.
   SourceNotes Notes() const { return m_demuxer ? m_demuxer->Notes() : SourceNotes{}; }
 
+  // Application thread, while stopped.
+  void SetObserver(ReadPacketObserver* observer) { m_observer = observer; }
+
   // Application thread: starts the streaming threads (Pause from Stopped).
   HRESULT Start();
   // Application thread: asks the threads to stop, flushes downstream so that
@@ -66,6 +70,7 @@ class DemuxStreamer {
   void DeliverEndOfStreamEverywhere();
 
   BaseFilter* const m_filter;
+  ReadPacketObserver* m_observer = nullptr;
   std::unique_ptr<Demuxer> m_demuxer;
   std::vector<std::unique_ptr<DemuxOutputPin>> m_pins;
   std::vector<std::unique_ptr<DemuxOutputPin>> m_retired;

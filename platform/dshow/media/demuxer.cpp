@@ -166,11 +166,12 @@ int64_t Demuxer::SeekCallback(void* opaque, int64_t offset, int whence) {
   return ApplyAvioSeek(&self->m_position, self->m_size, offset, whence);
 }
 
-int Demuxer::Open(ReadAt read, int64_t totalSize, std::unique_ptr<Demuxer>* out) {
+int Demuxer::Open(ReadAt read, int64_t totalSize, std::unique_ptr<Demuxer>* out, StreamProbe probe) {
   std::unique_ptr<Demuxer> demuxer(new Demuxer());
   demuxer->m_read = std::move(read);
   demuxer->m_size = totalSize;
-  if (const int err = demuxer->OpenInput(); err < 0) return err;
+  const int opened = demuxer->OpenInput(probe);
+  if (opened < 0) return opened;
   demuxer->CollectStreams();
   if (demuxer->m_offered.empty()) return AVERROR_INVALIDDATA;
   demuxer->CollectContainerInfo();
@@ -179,7 +180,7 @@ int Demuxer::Open(ReadAt read, int64_t totalSize, std::unique_ptr<Demuxer>* out)
   return 0;
 }
 
-int Demuxer::OpenInput() {
+int Demuxer::OpenInput(StreamProbe probe) {
   auto* buffer = static_cast<uint8_t*>(av_malloc(kIoBufferSize));
   if (!buffer) return AVERROR(ENOMEM);
   m_io = avio_alloc_context(buffer, kIoBufferSize, 0, this, &ReadCallback, nullptr, &SeekCallback);
@@ -201,7 +202,7 @@ int Demuxer::OpenInput() {
   // packet once more; MP4 and Matroska never leave them out.
   const std::string_view format = FormatName();
   if (format != "mov,mp4,m4a,3gp,3g2,mj2" && format != "matroska,webm") m_context->flags |= AVFMT_FLAG_GENPTS;
-  return avformat_find_stream_info(m_context, nullptr);
+  return probe == StreamProbe::kHeaderOnly ? 0 : avformat_find_stream_info(m_context, nullptr);
 }
 
 Demuxer::~Demuxer() {

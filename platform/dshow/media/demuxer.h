@@ -22,9 +22,16 @@ class Demuxer {
   // negative AVERROR on failure.
   using ReadAt = std::function<int(int64_t position, uint8_t* buffer, int size)>;
 
+  // How much is read to learn the streams: the header and the first frames
+  // of each stream (decoded where the header leaves something open), or the
+  // header alone, which is enough for a file whose header describes every
+  // stream in full, as a Matroska file this program wrote does.
+  enum class StreamProbe { kFirstFrames, kHeaderOnly };
+
   // Probes and opens; a negative AVERROR when libavformat does not recognise
   // the data or finds no stream a Matroska file could carry.
-  static int Open(ReadAt read, int64_t totalSize, std::unique_ptr<Demuxer>* out);
+  static int Open(ReadAt read, int64_t totalSize, std::unique_ptr<Demuxer>* out,
+                  StreamProbe probe = StreamProbe::kFirstFrames);
   ~Demuxer();
 
   // The streams offered, in file order (streams with no known codec, or
@@ -69,7 +76,7 @@ class Demuxer {
 
  private:
   Demuxer() = default;
-  int OpenInput();
+  int OpenInput(StreamProbe probe);
   void CollectStreams();
   void CollectContainerInfo();
   void CompleteTimestamps(AVPacket* packet, int offeredIndex);
