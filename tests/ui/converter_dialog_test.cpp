@@ -173,6 +173,8 @@ TEST_F(MainWindow, OpenVideoShowsTheNameAndTheNextChoiceStartsInItsFolderAlsoAft
   EXPECT_EQ(Stored("Option", "LastOpenedFolder"), folder);
 }
 
+constexpr char kSourceAsOutput[] =
+    "The output file is the source video itself. Please choose another output file name.";
 constexpr char kCannotOpen[] = " is not a file that can be opened. Please choose a single video file.";
 
 TEST_F(MainWindow, ADroppedFileIsChosenLikeOpenVideoAndDroppedFilesThatAreNoVideoAreNamed) {
@@ -360,14 +362,9 @@ TEST_F(Converting, TheSourceItselfIsRefusedAsOutputAlsoThroughALink) {
     }
     Click(dialog, IDCANCEL);
   });
-  const std::string refusal =
-      "The output file is the source video itself. Please choose another output file name.";
-  EXPECT_THAT(m_desktop.BoxTexts(), ElementsAre(refusal, refusal));
+  EXPECT_THAT(m_desktop.BoxTexts(), ElementsAre(kSourceAsOutput, kSourceAsOutput));
   EXPECT_EQ(Contents(source), original);
 }
-
-constexpr char kSourceAsOutput[] =
-    "The output file is the source video itself. Please choose another output file name.";
 
 // The replace question leaves the window live: whatever Browse or Open Video
 // choose while it is open, Yes replaces only the file it named, and never the

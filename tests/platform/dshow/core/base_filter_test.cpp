@@ -132,17 +132,6 @@ TEST_F(BaseFilterTest, PinsEnumerateInOrderAndHoldTheirFilter) {
   EXPECT_EQ(sink->FindPin(u"Nope", &found), VFW_E_NOT_FOUND);
 }
 
-TEST_F(BaseFilterTest, MediaTypesEnumerateFromGetMediaType) {
-  auto source = MakeCom<TestSource>(std::vector{TypeOf(kSubtypeB)}, 0);
-  ComPtr<IEnumMediaTypes> types;
-  ASSERT_EQ(source->Output(0)->EnumMediaTypes(types.ReleaseAndGetAddressOf()), S_OK);
-  AM_MEDIA_TYPE* mt = nullptr;
-  ASSERT_EQ(types->Next(1, &mt, nullptr), S_OK);
-  EXPECT_EQ(mt->subtype, kSubtypeB);
-  DeleteMediaType(mt);
-  EXPECT_EQ(types->Next(1, &mt, nullptr), S_FALSE);
-}
-
 TEST_F(BaseFilterTest, StateChangesTellThePins) {
   auto source = MakeCom<TestSource>(std::vector{TypeOf(kSubtypeA)}, 3);
   auto sink = MakeCom<TestSink>(1);
@@ -161,26 +150,6 @@ TEST_F(BaseFilterTest, StateChangesTellThePins) {
   EXPECT_LE(sink->Received(0), 3);
   source->Output(0)->Disconnect();
   sink->Input(0)->Disconnect();
-}
-
-TEST_F(BaseFilterTest, FilterInfoOutsideAGraph) {
-  auto sink = MakeCom<TestSink>(1);
-  FILTER_INFO info{};
-  ASSERT_EQ(sink->QueryFilterInfo(&info), S_OK);
-  EXPECT_EQ(info.pGraph, nullptr);
-  EXPECT_EQ(info.achName[0], u'\0');
-  EXPECT_EQ(sink->NotifyEvent(EC_COMPLETE, S_OK, 0), E_UNEXPECTED);
-}
-
-TEST_F(BaseFilterTest, PinsAnswerForTheirFilter) {
-  auto sink = MakeCom<TestSink>(1);
-  ComPtr<IMemInputPin> input;
-  ASSERT_EQ(ComPtr<IPin>(sink->Input(0)).As(input), S_OK);
-  ComPtr<IUnknown> unknown;
-  ASSERT_EQ(input.As(unknown), S_OK);
-  EXPECT_EQ(unknown.Get(), static_cast<IUnknown*>(static_cast<IPin*>(sink->Input(0))));
-  ComPtr<IBaseFilter> filter;
-  EXPECT_EQ(ComPtr<IPin>(sink->Input(0)).As(filter), E_NOINTERFACE);
 }
 
 }  // namespace

@@ -153,22 +153,6 @@ TEST_F(GraphTest, GraphStartsWithTheSystemClockAndCanRunWithout) {
   EXPECT_EQ(later->Clock().Get(), held.Get());
 }
 
-TEST_F(GraphTest, StateFollowsTheControl) {
-  Add(MakeCom<TestSink>(1), u"Sink");
-  OAFilterState state = -1;
-  EXPECT_EQ(control->GetState(0, &state), S_OK);
-  EXPECT_EQ(state, State_Stopped);
-  EXPECT_EQ(control->Pause(), S_OK);
-  EXPECT_EQ(control->GetState(0, &state), S_OK);
-  EXPECT_EQ(state, State_Paused);
-  EXPECT_EQ(control->Run(), S_OK);
-  EXPECT_EQ(control->GetState(0, &state), S_OK);
-  EXPECT_EQ(state, State_Running);
-  EXPECT_EQ(control->Stop(), S_OK);
-  EXPECT_EQ(control->GetState(0, &state), S_OK);
-  EXPECT_EQ(state, State_Stopped);
-}
-
 // A sink that also plays a video window and knows its duration and position.
 class WindowSink : public TestSink, public IVideoWindow, public IMediaSeeking {
  public:

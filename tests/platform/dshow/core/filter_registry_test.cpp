@@ -40,18 +40,4 @@ TEST(FilterRegistryTest, SourceByExtension) {
   EXPECT_EQ(SourceFilterForPath("/videos/clip.wmv"), CLSID_AsyncReader);
 }
 
-TEST(FilterRegistryTest, InstallsTheSystemClock) {
-  InstallCoreClasses();
-  ASSERT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK);
-  IReferenceClock* clock = nullptr;
-  ASSERT_EQ(CoCreateInstance(CLSID_SystemClock, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&clock)), S_OK);
-  REFERENCE_TIME a = 0, b = 0;
-  clock->GetTime(&a);
-  clock->GetTime(&b);
-  EXPECT_LE(a, b);
-  EXPECT_GT(a, 0);
-  clock->Release();
-  CoUninitialize();
-}
-
 }  // namespace

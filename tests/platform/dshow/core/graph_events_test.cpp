@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <thread>
 
 #include "graph_fixture.h"
+#include "tests/support/probe.h"
 
 using namespace testfilters;
 
@@ -142,8 +142,10 @@ TEST_F(GraphTest, StopEndsAWaitForCompletionOnAnotherThread) {
 TEST_F(GraphTest, GetEventWaitsForAnEventFromAnotherThread) {
   ComPtr<IMediaEventSink> sink;
   ASSERT_EQ(graph.As(sink), S_OK);
+  const pid_t waiter = test_support::CurrentThreadId();
   std::thread poster([&] {
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    // Posts once the test thread waits inside GetEvent.
+    test_support::WaitUntil([&] { return test_support::ThreadIsBlocked(waiter); });
     sink->Notify(EC_STREAM_ERROR_STOPPED, 1, 2);
   });
   LONG code = 0;

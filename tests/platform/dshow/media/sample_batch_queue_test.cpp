@@ -5,11 +5,16 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "platform/dshow/core/media_sample.h"
+#include "tests/support/probe.h"
 
 namespace {
+
+using test_support::ThreadIsBlocked;
+using test_support::WaitUntil;
 
 ComPtr<IMediaSample> SampleOf(LONG size) {
   ComPtr<MediaSample> sample = MediaSample::Allocate(size);
@@ -49,11 +54,13 @@ TEST(SampleBatchQueue, CloseWakesAWaitingReaderAndDeliverersAndReleasesWhatWasQu
   SampleBatchQueue::Batch batch{{0, kept}};
   ASSERT_TRUE(queue.Push(&batch, SampleBatchQueue::kMaxQueuedBytes));
   bool pushed = true;
+  std::atomic<pid_t> readerId{0};
   std::thread reader([&] {
     SampleBatchQueue::Batch more{{1, SampleOf(16)}};
+    readerId = test_support::CurrentThreadId();
     pushed = queue.Push(&more, 1);  // waits: the queue is full
   });
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_TRUE(WaitUntil([&] { return readerId != 0 && ThreadIsBlocked(readerId); }));
   queue.Close();
   reader.join();
   EXPECT_FALSE(pushed);
@@ -64,14 +71,40 @@ TEST(SampleBatchQueue, CloseWakesAWaitingReaderAndDeliverersAndReleasesWhatWasQu
   // A deliverer waiting on an empty queue is woken too.
   queue.Reset();
   bool popped = true;
+  std::atomic<pid_t> delivererId{0};
   std::thread deliverer([&] {
     SampleBatchQueue::Batch got;
+    delivererId = test_support::CurrentThreadId();
     popped = queue.Pop(&got);
   });
-  std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  EXPECT_TRUE(WaitUntil([&] { return delivererId != 0 && ThreadIsBlocked(delivererId); }));
   queue.Close();
   deliverer.join();
   EXPECT_FALSE(popped);
+}
+
+// A packet larger than the bound, such as a big key frame, must still pass:
+// an empty queue takes a batch of any size, or the reader would wait for room
+// that never comes and the splitter would hang.
+TEST(SampleBatchQueue, AnEmptyQueueTakesABatchLargerThanItsBound) {
+  SampleBatchQueue queue;
+  queue.Reset();
+  std::atomic<bool> returned{false};
+  bool pushed = false;
+  std::thread reader([&] {
+    SampleBatchQueue::Batch batch{{0, SampleOf(16)}};
+    pushed = queue.Push(&batch, 2 * SampleBatchQueue::kMaxQueuedBytes);
+    returned = true;
+  });
+  const bool admitted = WaitUntil([&] { return returned.load(); }, std::chrono::seconds(10));
+  if (!admitted) queue.Close();  // frees the waiting reader so that the test ends
+  reader.join();
+  ASSERT_TRUE(admitted) << "the oversized batch waited for room in an empty queue";
+  EXPECT_TRUE(pushed);
+  SampleBatchQueue::Batch got;
+  ASSERT_TRUE(queue.Pop(&got));
+  ASSERT_EQ(got.size(), 1u);
+  EXPECT_EQ(got[0].pin, 0);
 }
 
 }  // namespace
