@@ -1,5 +1,9 @@
 #include "platform/afx/profile_store.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -43,9 +47,32 @@ std::optional<QString> ReadText(const QString& path, const QString& key) {
   return TextOf(value);
 }
 
+// Holds the store's folder locked against writers in other processes for as
+// long as it lives; the kernel lets go when the process ends, however it ends.
+class FolderWriteLock {
+ public:
+  explicit FolderWriteLock(const QString& folder)
+      : m_fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)) {
+    if (m_fd >= 0) ::flock(m_fd, LOCK_EX);
+  }
+  ~FolderWriteLock() {
+    if (m_fd >= 0) ::close(m_fd);
+  }
+  FolderWriteLock(const FolderWriteLock&) = delete;
+  FolderWriteLock& operator=(const FolderWriteLock&) = delete;
+
+ private:
+  int m_fd;
+};
+
 // Reading a partly damaged file leaves a format error although the write
 // succeeds (and rewrites the file whole), so only an access error is a failure.
+// Writers take turns over the whole read-merge-write: with only Qt's own lock,
+// processes writing at once now and then lost each other's keys.
 bool WriteValue(const QString& path, const QString& key, const QVariant& value) {
+  const QString folder = QFileInfo(path).absolutePath();
+  QDir().mkpath(folder);
+  const FolderWriteLock turn(folder);
   QSettings settings(path, QSettings::IniFormat);
   settings.setValue(key, value);
   settings.sync();
