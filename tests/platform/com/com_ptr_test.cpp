@@ -31,6 +31,7 @@ class Counted : public RefCount, public ICounter {
 
 TEST(ComPtr, ReleasesOnEveryPath) {
   bool destroyed = false;
+  Counted* detached = nullptr;
   {
     ComPtr<Counted> owner = MakeCom<Counted>(&destroyed);
     ComPtr<Counted> copy = owner;
@@ -43,20 +44,10 @@ TEST(ComPtr, ReleasesOnEveryPath) {
     ComPtr<IUnknown> asUnknown;
     EXPECT_EQ(owner.As(asUnknown), S_OK);
     EXPECT_EQ(owner->RefCountForTesting(), 3u);
-  }
-  EXPECT_TRUE(destroyed);
-}
-
-TEST(ComPtr, DetachHandsOverTheReference) {
-  bool destroyed = false;
-  Counted* raw = nullptr;
-  {
-    ComPtr<Counted> owner = MakeCom<Counted>(&destroyed);
-    raw = owner.Detach();
+    detached = moved.Detach();  // hands its reference over
   }
   EXPECT_FALSE(destroyed);
-  ComPtr<Counted> again = ComPtr<Counted>::Attach(raw);
-  again = nullptr;
+  ComPtr<Counted>::Attach(detached).Reset();
   EXPECT_TRUE(destroyed);
 }
 
