@@ -31,25 +31,18 @@ Chain Build(GraphTest& test, IGraphBuilder* graph, int samplesPerPin) {
 
 using StreamingTest = GraphTest;
 
-TEST_F(StreamingTest, HundredThousandSamplesOverFourStreamsArriveInOrder) {
+// Every run starts afresh: the sink counts anew, the graph waits anew.
+TEST_F(StreamingTest, HundredThousandSamplesOverFourStreamsArriveInOrderRunAfterRun) {
   const Chain chain = Build(*this, graph.Get(), 25'000);
-  EXPECT_EQ(RunToEnd(), EC_COMPLETE);
-  EXPECT_EQ(chain.sink->TotalReceived(), 100'000);
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(chain.sink->Received(i), 25'000);
-  EXPECT_TRUE(chain.sink->InOrder());
-  EXPECT_EQ(control->Stop(), S_OK);
-  EXPECT_EQ(g_liveFilters.load(), 6);
-  // TearDown: release, then every destructor must have run
-}
-
-TEST_F(StreamingTest, RepeatedRunStopCycles) {
-  const Chain chain = Build(*this, graph.Get(), 500);
-  for (int cycle = 0; cycle < 20; ++cycle) {
+  for (int cycle = 0; cycle < 3; ++cycle) {
     EXPECT_EQ(RunToEnd(), EC_COMPLETE) << "cycle " << cycle;
-    EXPECT_EQ(chain.sink->Received(3), 500);
+    EXPECT_EQ(chain.sink->TotalReceived(), 100'000);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(chain.sink->Received(i), 25'000);
     EXPECT_EQ(control->Stop(), S_OK);
   }
   EXPECT_TRUE(chain.sink->InOrder());
+  EXPECT_EQ(g_liveFilters.load(), 6);
+  // TearDown: release, then every destructor must have run
 }
 
 TEST_F(StreamingTest, StopInTheMiddleOfARunDoesNotDeadlock) {
@@ -96,14 +89,6 @@ TEST_F(StreamingTest, FilterThatFailsToRunStopsTheOthers) {
   chain.sink->FailPause(S_OK);
   EXPECT_EQ(RunToEnd(), EC_COMPLETE);
   EXPECT_EQ(control->Stop(), S_OK);
-}
-
-TEST_F(StreamingTest, StopAfterAStreamingFailure) {
-  const Chain chain = Build(*this, graph.Get(), 100'000);
-  chain.sink->FailReceiveAt(5000, E_FAIL);
-  EXPECT_EQ(RunToEnd(), EC_ERRORABORT);
-  EXPECT_EQ(control->Stop(), S_OK);
-  EXPECT_EQ(chain.source->State(), State_Stopped);
 }
 
 }  // namespace

@@ -228,7 +228,7 @@ HRESULT TestSink::CountSample(int pin, IMediaSample* sample) {
 void TestSink::PinEnded() {
   int connected = 0;
   for (auto& pin : m_pins) connected += pin->IsConnected() ? 1 : 0;
-  if (++m_endOfStreams == connected && m_postsComplete) NotifyEvent(EC_COMPLETE, S_OK, 0);
+  if (++m_endOfStreams == connected) NotifyEvent(EC_COMPLETE, S_OK, 0);
 }
 
 }  // namespace testfilters

@@ -106,8 +106,6 @@ class TestSink : public TestFilterBase {
   }
   // Pause fails with hr (a writer that cannot open its file).
   void FailPause(HRESULT hr) { m_pauseFailure = hr; }
-  // Posts its own EC_COMPLETE at end of stream (default true).
-  void SetPostsComplete(bool posts) { m_postsComplete = posts; }
 
   const GUID acceptedSubtype;
 
@@ -128,7 +126,6 @@ class TestSink : public TestFilterBase {
   long long m_failAt = -1;
   HRESULT m_failWith = S_OK;
   HRESULT m_pauseFailure = S_OK;
-  bool m_postsComplete = true;
 };
 
 MediaType TypeOf(const GUID& subtype, const GUID& major = MEDIATYPE_Video);
