@@ -98,7 +98,6 @@ class FilterGraph : public RefCount,
   bool NameTaken(std::u16string_view name) const;
 
   // Building
-  HRESULT ConnectVia(IPin* out, IPin* in, int depth);
   HRESULT RenderVia(IPin* out, int depth);
   ComPtr<IBaseFilter> AddCandidateFor(IPin* out, REFCLSID clsid, const std::u16string& name);
   HRESULT RenderOutputsOf(IBaseFilter* filter, int depth);

@@ -1,6 +1,7 @@
-// Intelligent connection: Connect, Render and RenderFile bring in installed
-// filters by merit (filter_registry.h), trying each candidate in turn and
-// taking out again whatever did not lead anywhere.
+// Intelligent connection: RenderFile brings in installed filters by merit
+// (filter_registry.h), trying each candidate in turn and taking out again
+// whatever did not lead anywhere. Nothing connects pin to pin this way or
+// renders a single pin, so Connect and Render are not implemented.
 #include "platform/com/com_runtime.h"
 #include "platform/dshow/core/filter_graph.h"
 #include "platform/dshow/core/filter_registry.h"
@@ -29,11 +30,6 @@ std::vector<FilterRegistration> CandidatesAfter(IPin* out) {
   return candidates;
 }
 
-bool IsOutput(IPin* pin) {
-  PIN_DIRECTION dir;
-  return SUCCEEDED(pin->QueryDirection(&dir)) && dir == PINDIR_OUTPUT;
-}
-
 }  // namespace
 
 // Makes an installed filter, adds it and connects `out` to one of its free
@@ -48,28 +44,6 @@ ComPtr<IBaseFilter> FilterGraph::AddCandidateFor(IPin* out, REFCLSID clsid, cons
     if (SUCCEEDED(out->Connect(in.Get(), nullptr))) return filter;
   RemoveFilter(filter.Get());
   return nullptr;
-}
-
-HRESULT FilterGraph::ConnectVia(IPin* out, IPin* in, int depth) {
-  if (SUCCEEDED(out->Connect(in, nullptr))) return S_OK;
-  if (depth >= kMaxDepth) return VFW_E_CANNOT_CONNECT;
-  for (const FilterRegistration& candidate : CandidatesAfter(out)) {
-    ComPtr<IBaseFilter> filter = AddCandidateFor(out, candidate.clsid, candidate.name);
-    if (!filter) continue;
-    for (const ComPtr<IPin>& next : PinsOf(filter.Get(), PINDIR_OUTPUT, true))
-      if (SUCCEEDED(ConnectVia(next.Get(), in, depth + 1))) return S_OK;
-    RemoveFilter(filter.Get());
-  }
-  return VFW_E_CANNOT_CONNECT;
-}
-
-HRESULT FilterGraph::Connect(IPin* out, IPin* in) {
-  if (!out || !in) return E_POINTER;
-  std::lock_guard lock(m_lock);
-  if (!PinInGraph(out) || !PinInGraph(in)) return VFW_E_NOT_IN_GRAPH;
-  if (m_state != State_Stopped) return VFW_E_NOT_STOPPED;
-  if (IsConnected(out) || IsConnected(in)) return VFW_E_ALREADY_CONNECTED;
-  return ConnectVia(out, in, 0);
 }
 
 // S_OK when every output of `filter` rendered (or it has none: a chain ends
@@ -103,17 +77,6 @@ HRESULT FilterGraph::RenderVia(IPin* out, int depth) {
     RemoveFilter(filter.Get());
   }
   return tookThePin ? VFW_E_CANNOT_RENDER : VFW_E_CANNOT_CONNECT;
-}
-
-HRESULT FilterGraph::Render(IPin* out) {
-  if (!out) return E_POINTER;
-  std::lock_guard lock(m_lock);
-  if (!PinInGraph(out)) return VFW_E_NOT_IN_GRAPH;
-  if (!IsOutput(out)) return VFW_E_INVALID_DIRECTION;
-  if (IsConnected(out)) return VFW_E_ALREADY_CONNECTED;
-  if (m_state != State_Stopped) return VFW_E_NOT_STOPPED;
-  const HRESULT hr = RenderVia(out, 0);
-  return hr == VFW_E_CANNOT_CONNECT ? VFW_E_CANNOT_RENDER : hr;
 }
 
 // Creates the source for `file` by its extension, loads the file and adds the
@@ -166,5 +129,9 @@ HRESULT FilterGraph::AddSourceFilter(LPCWSTR file, LPCWSTR name, IBaseFilter** f
   *filter = source.Detach();
   return S_OK;
 }
+
+HRESULT FilterGraph::Connect(IPin*, IPin*) { return E_NOTIMPL; }
+
+HRESULT FilterGraph::Render(IPin*) { return E_NOTIMPL; }
 
 HRESULT FilterGraph::Abort() { return S_OK; }

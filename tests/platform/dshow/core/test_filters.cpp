@@ -232,27 +232,3 @@ void TestSink::PinEnded() {
 }
 
 }  // namespace testfilters
-
-namespace testfilters {
-namespace {
-
-class SplitterInput : public BaseInputPin {
- public:
-  explicit SplitterInput(BaseFilter* filter) : BaseInputPin(filter, u"Input") {}
-
- protected:
-  HRESULT CheckMediaType(const AM_MEDIA_TYPE& mt) override {
-    return mt.subtype == kSubtypeStream ? S_OK : VFW_E_TYPE_NOT_ACCEPTED;
-  }
-  HRESULT OnReceive(IMediaSample*) override { return S_OK; }
-};
-
-}  // namespace
-
-TestSplitter::TestSplitter(std::vector<MediaType> outputTypes) : TestFilterBase(kSplitterClsid) {
-  m_pins.push_back(std::make_unique<SplitterInput>(this));
-  for (std::size_t i = 0; i < outputTypes.size(); ++i)
-    m_pins.push_back(std::make_unique<SourcePin>(this, static_cast<int>(i), outputTypes[i]));
-}
-
-}  // namespace testfilters

@@ -20,6 +20,8 @@ constexpr GUID kSubtypeA{0x7E57A001, 0, 0, {0, 0, 0, 0, 0, 0, 0, 1}};
 constexpr GUID kSubtypeB{0x7E57A002, 0, 0, {0, 0, 0, 0, 0, 0, 0, 2}};
 // What a pass-through "decoder" turns its input into.
 constexpr GUID kSubtypeDecoded{0x7E57A003, 0, 0, {0, 0, 0, 0, 0, 0, 0, 3}};
+// What a file source offers and a splitter takes.
+constexpr GUID kSubtypeStream{0x7E57A004, 0, 0, {0, 0, 0, 0, 0, 0, 0, 4}};
 
 // Every test filter alive right now; 0 once every destructor ran.
 extern std::atomic<int> g_liveFilters;
@@ -129,19 +131,5 @@ class TestSink : public TestFilterBase {
 };
 
 MediaType TypeOf(const GUID& subtype, const GUID& major = MEDIATYPE_Video);
-
-}  // namespace testfilters
-
-namespace testfilters {
-
-constexpr CLSID kSplitterClsid{0x7E570004, 0, 0, {0, 0, 0, 0, 0, 0, 0, 4}};
-// What the test file source offers and the test splitter takes.
-constexpr GUID kSubtypeStream{0x7E57A004, 0, 0, {0, 0, 0, 0, 0, 0, 0, 4}};
-
-// One input taking kSubtypeStream, one output per given type; drops samples.
-class TestSplitter : public TestFilterBase {
- public:
-  explicit TestSplitter(std::vector<MediaType> outputTypes);
-};
 
 }  // namespace testfilters
