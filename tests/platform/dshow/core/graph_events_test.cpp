@@ -3,6 +3,7 @@
 #include <thread>
 
 #include "graph_fixture.h"
+#include "tests/support/probe.h"
 
 using namespace testfilters;
 
@@ -99,6 +100,25 @@ TEST_F(GraphTest, StopEndsAWaitForCompletionOnAnotherThread) {
   waiter.join();
   EXPECT_EQ(waited, VFW_E_WRONG_STATE);
   EXPECT_EQ(code, 0);
+}
+
+// Without the wake-up a timed wait still ends, late; only an endless one shows
+// the lost wake-up, as a hang.
+TEST_F(GraphTest, GetEventWaitsForAnEventFromAnotherThread) {
+  ComPtr<IMediaEventSink> sink;
+  ASSERT_EQ(graph.As(sink), S_OK);
+  const pid_t waiter = test_support::CurrentThreadId();
+  std::thread poster([&] {
+    // Posts once the test thread waits inside GetEvent.
+    test_support::WaitUntil([&] { return test_support::ThreadIsBlocked(waiter); });
+    sink->Notify(EC_STREAM_ERROR_STOPPED, 1, 2);
+  });
+  LONG code = 0;
+  LONG_PTR p1 = 0, p2 = 0;
+  EXPECT_EQ(events->GetEvent(&code, &p1, &p2, INFINITE), S_OK);
+  EXPECT_EQ(code, EC_STREAM_ERROR_STOPPED);
+  EXPECT_EQ(p2, 2);
+  poster.join();
 }
 
 }  // namespace
