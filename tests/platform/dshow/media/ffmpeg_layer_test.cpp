@@ -1,6 +1,7 @@
 // The demuxer and the Matroska writer on their own, without pins: damaged
 // input, and what Matroska keeps outside its tracks. Faithful rewraps of every
-// fixture go through the same classes in the conversion graph test.
+// fixture go through the same classes in the conversion graph and the
+// engine's real-media tests.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
