@@ -32,6 +32,26 @@ Args Join(std::initializer_list<Args> parts) {
 
 const Args kX264 = {"-c:v", "libx264", "-preset", "ultrafast", "-g", "25", "-bf", "2", "-pix_fmt", "yuv420p"};
 
+// Makes `path` once: `write` fills a partial file of this process's own,
+// renamed to `path` when it succeeded, so that test processes running side
+// by side never see half a file nor write into each other's.
+bool MakeOnce(const fs::path& path, const std::function<bool(const fs::path& partial)>& write) {
+  if (fs::exists(path)) return true;
+  const fs::path partial =
+      path.string() + ".partial" + std::to_string(::getpid()) + path.extension().string();
+  const bool made = write(partial);
+  if (made) fs::rename(partial, path);
+  fs::remove(partial);
+  return made;
+}
+
+std::string RandomBytes(std::mt19937::result_type seed, std::size_t size) {
+  std::mt19937 generator(seed);
+  std::string bytes(size, '\0');
+  for (char& byte : bytes) byte = static_cast<char>(generator() & 0xFF);
+  return bytes;
+}
+
 // Inputs some fixtures need besides lavfi sources: a subtitle file and chapters.
 fs::path WriteSideFile(const std::string& name, const std::string& text) {
   const fs::path path = MediaCacheDir() / name;
@@ -129,14 +149,11 @@ std::string SpuLayout(const fs::path& picture) {
   return layout + "</stream></subpictures>\n";
 }
 
-// The intermediate files carry the process id: test processes running side
-// by side may make the same fixture at once.
-bool MakeSubpicturesVob() {
-  const fs::path vob = SubpicturesVob();
-  if (fs::exists(vob)) return true;
-  const std::string own = ".partial" + std::to_string(::getpid());
-  const fs::path picture = vob.string() + own + ".png", video = vob.string() + own + ".mpg",
-                 layout = vob.string() + own + ".xml", partial = vob.string() + own;
+// The intermediate files are named after the partial file: test processes
+// running side by side may make the same fixture at once.
+bool WriteSubpictures(const fs::path& partial) {
+  const fs::path picture = partial.string() + ".png", video = partial.string() + ".mpg",
+                 layout = partial.string() + ".xml";
   std::ofstream(layout) << SpuLayout(picture);
   const ProcessResult made = RunProgram(
       "ffmpeg",
@@ -149,10 +166,11 @@ bool MakeSubpicturesVob() {
                                                 layout.string(), video.string(), partial.string()});
   const bool ok = made.exitCode == 0 && muxed.exitCode == 0;
   if (!ok) ADD_FAILURE() << "could not make the DVD subpictures: " << made.err << muxed.err;
-  if (ok) fs::rename(partial, vob);
-  for (const fs::path& path : {picture, video, layout, partial}) fs::remove(path);
+  for (const fs::path& path : {picture, video, layout}) fs::remove(path);
   return ok;
 }
+
+bool MakeSubpicturesVob() { return MakeOnce(SubpicturesVob(), WriteSubpictures); }
 
 std::vector<MediaFixture> MakeCodecFixtures() {
   // MPEG-2 video, which the Matroska muxer copies as it is in either container.
@@ -180,33 +198,30 @@ std::vector<MediaFixture> MakeCodecFixtures() {
   return all;
 }
 
-// Writes under a private name and renames, so that test processes running
-// side by side never see half a file.
-bool Generate(const MediaFixture& fixture, const fs::path& target) {
+bool Generate(const MediaFixture& fixture, const fs::path& partial) {
   if (fixture.makeInputs && !fixture.makeInputs()) return false;
-  const fs::path partial =
-      target.string() + ".partial" + std::to_string(::getpid()) + fs::path(target).extension().string();
   Args args = {"-y", "-hide_banner", "-loglevel", "error", "-nostdin"};
   args.insert(args.end(), fixture.ffmpegArgs.begin(), fixture.ffmpegArgs.end());
   args.push_back(partial.string());
   const ProcessResult result = RunProgram("ffmpeg", args);
   if (result.exitCode != 0) {
     ADD_FAILURE() << "ffmpeg could not make fixture " << fixture.name << ": " << result.err;
-    fs::remove(partial);
     return false;
   }
-  fs::rename(partial, target);
   return true;
 }
 
-// A copy of `whole` keeping its first `size` bytes, named `prefix` + its name.
-fs::path CutCopy(const fs::path& whole, const std::string& prefix, uintmax_t size) {
+// A copy of `whole` named `prefix` + its name, with `change` made to it;
+// empty when `whole` is.
+fs::path ChangedCopy(const fs::path& whole, const std::string& prefix,
+                     const std::function<void(const fs::path& copy)>& change) {
+  if (whole.empty()) return {};
   const fs::path path = MediaCacheDir() / (prefix + whole.filename().string());
-  if (fs::exists(path)) return path;
-  const fs::path partial = path.string() + ".partial" + std::to_string(::getpid());
-  fs::copy_file(whole, partial, fs::copy_options::overwrite_existing);
-  fs::resize_file(partial, size);
-  fs::rename(partial, path);
+  MakeOnce(path, [&](const fs::path& partial) {
+    fs::copy_file(whole, partial, fs::copy_options::overwrite_existing);
+    change(partial);
+    return true;
+  });
   return path;
 }
 
@@ -237,8 +252,8 @@ const MediaFixture& FixtureNamed(const std::string& name) {
 
 fs::path FixturePath(const MediaFixture& fixture) {
   const fs::path target = MediaCacheDir() / fixture.fileName;
-  if (fs::exists(target)) return target;
-  return Generate(fixture, target) ? target : fs::path();
+  return MakeOnce(target, [&](const fs::path& partial) { return Generate(fixture, partial); }) ? target
+                                                                                               : fs::path();
 }
 
 fs::path EmptyFile() {
@@ -249,11 +264,9 @@ fs::path EmptyFile() {
 
 fs::path RandomBytesFile() {
   const fs::path path = MediaCacheDir() / "random.mp4";
-  if (fs::exists(path)) return path;
-  std::mt19937 generator(20240611);
-  std::string bytes(256 * 1024, '\0');
-  for (char& byte : bytes) byte = static_cast<char>(generator() & 0xFF);
-  std::ofstream(path, std::ios::binary) << bytes;
+  MakeOnce(path, [](const fs::path& partial) {
+    return static_cast<bool>(std::ofstream(partial, std::ios::binary) << RandomBytes(20240611, 256 * 1024));
+  });
   return path;
 }
 
@@ -277,37 +290,28 @@ MediaFixture VideoThenAudioMp4() {
 }
 
 fs::path CutShort(const MediaFixture& fixture, int percent) {
-  const fs::path whole = FixturePath(fixture);
-  if (whole.empty()) return {};
-  return CutCopy(whole, "cut" + std::to_string(percent) + "_", fs::file_size(whole) * percent / 100);
+  return ChangedCopy(FixturePath(fixture), "cut" + std::to_string(percent) + "_", [&](const fs::path& copy) {
+    fs::resize_file(copy, fs::file_size(copy) * percent / 100);
+  });
 }
 
 fs::path DamagedInTheMiddle(const MediaFixture& fixture) {
-  const fs::path whole = FixturePath(fixture);
-  const fs::path path = MediaCacheDir() / ("damaged_" + fixture.fileName);
-  if (whole.empty() || fs::exists(path)) return whole.empty() ? fs::path() : path;
-  const fs::path partial = path.string() + ".partial" + std::to_string(::getpid());
-  fs::copy_file(whole, partial, fs::copy_options::overwrite_existing);
-  std::mt19937 generator(20240612);
-  std::string noise(20 * 1024, '\0');
-  for (char& byte : noise) byte = static_cast<char>(generator() & 0xFF);
-  {
-    std::fstream file(partial, std::ios::in | std::ios::out | std::ios::binary);
-    file.seekp(static_cast<std::streamoff>(fs::file_size(whole) / 2));
+  return ChangedCopy(FixturePath(fixture), "damaged_", [](const fs::path& copy) {
+    const std::string noise = RandomBytes(20240612, 20 * 1024);
+    std::fstream file(copy, std::ios::in | std::ios::out | std::ios::binary);
+    file.seekp(static_cast<std::streamoff>(fs::file_size(copy) / 2));
     file.write(noise.data(), static_cast<std::streamsize>(noise.size()));
-  }
-  fs::rename(partial, path);
-  return path;
+  });
 }
 
 fs::path CutIntoMediaData(const MediaFixture& fixture, int bytes) {
-  const fs::path whole = FixturePath(fixture);
-  if (whole.empty()) return {};
-  const ProcessResult first =
-      RunProgram("ffprobe", {"-v", "error", "-read_intervals", "%+#1", "-show_entries", "packet=pos", "-of",
-                             "csv=p=0", whole.string()});
-  const int64_t start = std::stoll(first.out.empty() ? "0" : first.out);
-  return CutCopy(whole, "cut_media" + std::to_string(bytes) + "_", start + bytes);
+  return ChangedCopy(FixturePath(fixture), "cut_media" + std::to_string(bytes) + "_",
+                     [&](const fs::path& copy) {
+                       const ProcessResult first =
+                           RunProgram("ffprobe", {"-v", "error", "-read_intervals", "%+#1", "-show_entries",
+                                                  "packet=pos", "-of", "csv=p=0", copy.string()});
+                       fs::resize_file(copy, std::stoll(first.out.empty() ? "0" : first.out) + bytes);
+                     });
 }
 
 fs::path FontAttachmentMkv() {
@@ -361,13 +365,12 @@ fs::path JoinedRecordingsTs() {
   const fs::path second =
       FixturePath({"ts_part2", "join_part2.ts", Join({segment, {"-output_ts_offset", "3600"}})});
   const fs::path joined = MediaCacheDir() / "joined_recordings.ts";
-  if (fs::exists(joined) || first.empty() || second.empty()) return joined;
-  const fs::path partial = joined.string() + ".partial" + std::to_string(::getpid());
-  {
+  if (first.empty() || second.empty()) return joined;
+  MakeOnce(joined, [&](const fs::path& partial) {
     std::ofstream out(partial, std::ios::binary);
     out << std::ifstream(first, std::ios::binary).rdbuf() << std::ifstream(second, std::ios::binary).rdbuf();
-  }
-  fs::rename(partial, joined);
+    return true;
+  });
   return joined;
 }
 

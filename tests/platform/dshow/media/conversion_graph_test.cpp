@@ -34,10 +34,9 @@ TEST_P(ConversionGraphTest, WritesAFaithfulMatroskaFile) {
   ExpectFaithfulRewrap(fixture, source, output);
 }
 
-INSTANTIATE_TEST_SUITE_P(Fixtures, ConversionGraphTest, ::testing::ValuesIn(GoodFixtures()),
-                         [](const auto& info) { return info.param.name; });
-// Every stream of these is offered and kept too: the muxer stores them under
-// its compatibility ids or with side data of their own.
+// The common fixtures go through the same filters in the engine's real-media
+// tests. Every stream of these is offered and kept too: the muxer stores them
+// under its compatibility ids or with side data of their own.
 INSTANTIATE_TEST_SUITE_P(Codecs, ConversionGraphTest, ::testing::ValuesIn(CodecFixtures()),
                          [](const auto& info) { return info.param.name; });
 

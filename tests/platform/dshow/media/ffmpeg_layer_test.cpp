@@ -1,6 +1,7 @@
 // The demuxer and the Matroska writer on their own, without pins: damaged
 // input, and what Matroska keeps outside its tracks. Faithful rewraps of every
-// fixture go through the same classes in the conversion graph test.
+// fixture go through the same classes in the conversion graph and the
+// engine's real-media tests.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -67,22 +68,6 @@ int Rewrap(Demuxer& demuxer, const fs::path& output, const Damage& damage = {}) 
   return writer.WriteTrailer();
 }
 
-TEST(FfmpegLayerBadInput, RefusesWhatIsNoMediaAndEndsTruncatedDataCleanly) {
-  for (const fs::path& bad : {EmptyFile(), RandomBytesFile()}) {
-    const OpenedFile in(bad);
-    EXPECT_LT(in.error, 0) << bad;
-    EXPECT_EQ(in.demuxer, nullptr);
-  }
-  const OpenedFile in(TruncatedMp4());
-  ASSERT_EQ(in.error, 0);
-  AVPacket* packet = av_packet_alloc();
-  int index = 0, err = 0, packets = 0;
-  while ((err = in.demuxer->ReadPacket(packet, &index)) == 0) ++packets;
-  av_packet_free(&packet);
-  EXPECT_EQ(err, AVERROR_EOF);
-  EXPECT_GT(packets, 0);
-}
-
 // A TS cut off before the first whole AC-3 frame leaves the audio's sample
 // rate unknown; the muxer refused the whole header for it.
 TEST(FfmpegLayerBadInput, StreamWithUnknownParametersIsLeftOutNotFatal) {
@@ -111,9 +96,8 @@ TEST(FfmpegLayerBadInput, TimestampsOutOfOrderAreWrittenNotRefused) {
   EXPECT_EQ(PacketHashes(output)[0].size(), PacketHashes(source)[0].size());
 }
 
-// Attached fonts and cover pictures become Matroska attachments; a QuickTime
-// timecode track, which Matroska cannot hold, leaves its start timecode as a tag.
-TEST(FfmpegLayerOutsideTracks, KeepsAttachmentsCoverPicturesAndTheStartTimecode) {
+// Attached fonts and cover pictures become Matroska attachments.
+TEST(FfmpegLayerOutsideTracks, KeepsAttachmentsAndCoverPictures) {
   struct Case {
     fs::path source;
     std::vector<std::string> expected;  // in mkvmerge -J's report
@@ -129,11 +113,6 @@ TEST(FfmpegLayerOutsideTracks, KeepsAttachmentsCoverPicturesAndTheStartTimecode)
     const ProcessResult report = RunProgram("mkvmerge", {"-J", output.string()});
     for (const std::string& text : c.expected) EXPECT_NE(report.out.find(text), std::string::npos) << text;
   }
-  const OpenedFile in(TimecodeMov());
-  ASSERT_EQ(in.error, 0);
-  const fs::path output = ScratchDir("ffmpeg_layer_timecode") / "out.mkv";
-  ASSERT_EQ(Rewrap(*in.demuxer, output), 0);
-  EXPECT_EQ(Probe(output).tags["timecode"], kStartTimecode);
 }
 
 }  // namespace
