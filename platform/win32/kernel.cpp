@@ -7,7 +7,6 @@
 #include <atomic>
 #include <cerrno>
 #include <climits>
-#include <optional>
 
 #include "platform/win32/posix_error.h"
 
@@ -28,39 +27,6 @@ BOOL Refuse(DWORD error) {
 HANDLE NoHandle(DWORD error) {
   SetLastError(error);
   return INVALID_HANDLE_VALUE;
-}
-
-// Opening only to query a file's attributes is not needed here, so an access
-// without reading or writing is refused.
-std::optional<int> OpenModeOf(DWORD access) {
-  switch (access) {
-    case GENERIC_READ:
-      return O_RDONLY;
-    case GENERIC_WRITE:
-      return O_WRONLY;
-    case GENERIC_READ | GENERIC_WRITE:
-      return O_RDWR;
-    default:
-      return std::nullopt;
-  }
-}
-
-std::optional<int> CreationFlagsOf(DWORD disposition, DWORD access) {
-  switch (disposition) {
-    case CREATE_NEW:
-      return O_CREAT | O_EXCL;
-    case CREATE_ALWAYS:
-      return O_CREAT | O_TRUNC;
-    case OPEN_EXISTING:
-      return 0;
-    case OPEN_ALWAYS:
-      return O_CREAT;
-    case TRUNCATE_EXISTING:
-      if (access & GENERIC_WRITE) return O_TRUNC;
-      return std::nullopt;
-    default:
-      return std::nullopt;
-  }
 }
 
 // A descriptor shows as a handle one above it, so that no handle is null.
@@ -102,21 +68,18 @@ BOOL GetVersionExA(OSVERSIONINFOA* info) {
 // meanwhile from stopping the caller until a writer comes.
 HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD /*shareMode*/, LPSECURITY_ATTRIBUTES /*security*/,
                    DWORD disposition, DWORD flagsAndAttributes, HANDLE /*templateFile*/) {
-  const std::optional<int> mode = OpenModeOf(access);
-  const std::optional<int> creation = CreationFlagsOf(disposition, access);
-  if (!path || !mode || !creation) return NoHandle(ERROR_INVALID_PARAMETER);
+  if (!path || access != GENERIC_READ || disposition != OPEN_EXISTING)
+    return NoHandle(ERROR_INVALID_PARAMETER);
   struct stat before {};
-  const bool existed = stat(path, &before) == 0;
-  if (existed && !S_ISREG(before.st_mode)) return NoHandle(ERROR_ACCESS_DENIED);
-  const int fd = open(path, *mode | *creation | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0666);
+  if (stat(path, &before) == 0 && !S_ISREG(before.st_mode)) return NoHandle(ERROR_ACCESS_DENIED);
+  const int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   if (fd < 0) return NoHandle(Win32ErrorOfPathFailure(errno, path));
   if (!KeepsRegularFileOnly(fd)) {
     close(fd);
     return NoHandle(ERROR_ACCESS_DENIED);
   }
   AdviseAccessPattern(fd, flagsAndAttributes);
-  const bool reportsExisting = disposition == CREATE_ALWAYS || disposition == OPEN_ALWAYS;
-  SetLastError(existed && reportsExisting ? ERROR_ALREADY_EXISTS : ERROR_SUCCESS);
+  SetLastError(ERROR_SUCCESS);
   return HandleOf(fd);
 }
 
@@ -126,15 +89,6 @@ BOOL CloseHandle(HANDLE handle) {
   // Linux releases the descriptor even when close is interrupted.
   if (close(fd) == 0 || errno == EINTR) return TRUE;
   return Refuse(errno == EBADF ? ERROR_INVALID_HANDLE : ERROR_WRITE_FAULT);
-}
-
-BOOL DeleteFileA(LPCSTR path) {
-  if (!path) return Refuse(ERROR_INVALID_PARAMETER);
-  struct stat status {};
-  if (lstat(path, &status) != 0) return Refuse(Win32ErrorOfPathFailure(errno, path));
-  if (!S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) return Refuse(ERROR_ACCESS_DENIED);
-  if (unlink(path) != 0) return Refuse(Win32ErrorOfPathFailure(errno, path));
-  return TRUE;
 }
 
 UINT SetErrorMode(UINT mode) { return g_errorMode.exchange(mode); }

@@ -1,5 +1,5 @@
 // Kernel functions the program calls: the system version, opening and closing
-// files, deleting them, and the process's error mode.
+// files, and the process's error mode.
 #pragma once
 
 #include "platform/win32/windef.h"
@@ -43,39 +43,29 @@ using LPSECURITY_ATTRIBUTES = SECURITY_ATTRIBUTES*;
 
 // Access.
 constexpr DWORD GENERIC_READ = 0x80000000;
-constexpr DWORD GENERIC_WRITE = 0x40000000;
 // Sharing: POSIX files are always shared, so these are accepted and change nothing.
 constexpr DWORD FILE_SHARE_READ = 0x1;
 constexpr DWORD FILE_SHARE_WRITE = 0x2;
 constexpr DWORD FILE_SHARE_DELETE = 0x4;
 // Creation disposition.
-constexpr DWORD CREATE_NEW = 1;
-constexpr DWORD CREATE_ALWAYS = 2;
 constexpr DWORD OPEN_EXISTING = 3;
-constexpr DWORD OPEN_ALWAYS = 4;
-constexpr DWORD TRUNCATE_EXISTING = 5;
 // Attributes and flags; the access pattern hints reach the kernel's read-ahead.
 constexpr DWORD FILE_ATTRIBUTE_NORMAL = 0x80;
 constexpr DWORD FILE_FLAG_RANDOM_ACCESS = 0x10000000;
 constexpr DWORD FILE_FLAG_SEQUENTIAL_SCAN = 0x08000000;
 
-// Opens a regular file for GENERIC_READ and/or GENERIC_WRITE. Anything else
-// (a folder, a FIFO, a device) is refused with ERROR_ACCESS_DENIED, and
-// opening never waits on such a file. A missing file fails with
-// ERROR_FILE_NOT_FOUND, a missing folder on its path with
-// ERROR_PATH_NOT_FOUND. CREATE_ALWAYS and OPEN_ALWAYS leave
-// ERROR_ALREADY_EXISTS when the file was there before. The handle is never
-// inherited by programs this process starts. Security attributes and the
-// template file are ignored.
+// Opens an existing regular file for GENERIC_READ with OPEN_EXISTING; other
+// access or dispositions fail with ERROR_INVALID_PARAMETER. Anything but a
+// regular file (a folder, a FIFO, a device) is refused with
+// ERROR_ACCESS_DENIED, and opening never waits on such a file. A missing file
+// fails with ERROR_FILE_NOT_FOUND, a missing folder on its path with
+// ERROR_PATH_NOT_FOUND. The handle is never inherited by programs this process
+// starts. Security attributes and the template file are ignored.
 HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD shareMode, LPSECURITY_ATTRIBUTES security,
                    DWORD disposition, DWORD flagsAndAttributes, HANDLE templateFile);
 
 // Closes a handle CreateFileA returned; ERROR_INVALID_HANDLE for anything else.
 BOOL CloseHandle(HANDLE handle);
-
-// Deletes a file or a symbolic link (never what it points to). A folder or any
-// other kind of entry is refused with ERROR_ACCESS_DENIED.
-BOOL DeleteFileA(LPCSTR path);
 
 // --- Error mode ------------------------------------------------------------
 

@@ -35,7 +35,7 @@ Registry& TheRegistry() {
 }
 
 // Creates the calling thread's queue on first use and drops it when the thread
-// ends, so later posts to the thread id fail instead of piling up.
+// ends, so later posts to its windows fail instead of piling up.
 class OwnQueue {
  public:
   OwnQueue() : m_queue(std::make_shared<ThreadQueue>()), m_thread(GetCurrentThreadId()) {
@@ -78,23 +78,13 @@ BOOL Post(ThreadQueue& queue, HWND hwnd, UINT message, WPARAM wParam, LPARAM lPa
 }
 
 bool Matches(const MSG& msg, HWND filter, UINT min, UINT max) {
-  if (filter == HWND_THREAD_MESSAGES && msg.hwnd != nullptr) return false;
-  if (filter && filter != HWND_THREAD_MESSAGES && msg.hwnd != filter) return false;
+  if (filter && msg.hwnd != filter) return false;
   return (min == 0 && max == 0) || (msg.message >= min && msg.message <= max);
 }
 
 }  // namespace
 
 DWORD GetCurrentThreadId() { return static_cast<DWORD>(gettid()); }
-
-BOOL PostThreadMessageA(DWORD threadId, UINT message, WPARAM wParam, LPARAM lParam) {
-  const std::shared_ptr<ThreadQueue> queue = QueueOfThread(threadId);
-  if (!queue) {
-    SetLastError(ERROR_INVALID_THREAD_ID);
-    return FALSE;
-  }
-  return Post(*queue, nullptr, message, wParam, lParam);
-}
 
 BOOL PostMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (!hwnd) return Post(CallingThreadQueue(), nullptr, message, wParam, lParam);

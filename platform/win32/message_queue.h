@@ -43,24 +43,17 @@ struct MSG {
 
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 
-// A window handle for PeekMessageA's filter that selects thread messages only.
-inline HWND const HWND_THREAD_MESSAGES = reinterpret_cast<HWND>(static_cast<std::intptr_t>(-1));
-
 DWORD GetCurrentThreadId();
 
-// Posts to `threadId`'s queue. Fails (ERROR_INVALID_THREAD_ID) when that thread
-// has no queue yet: a thread gets one when it first reads its own queue or
-// registers a window.
-BOOL PostThreadMessageA(DWORD threadId, UINT message, WPARAM wParam, LPARAM lParam);
-// Posts to the queue of the thread that registered `hwnd`; a null window posts
-// a thread message to the calling thread.
+// Posts to the queue of the thread that registered `hwnd`, failing
+// (ERROR_INVALID_THREAD_ID) once that thread has ended; a null window posts a
+// thread message to the calling thread.
 BOOL PostMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int exitCode);
 
 // Runs the thread's pump hook, then takes the first queued message that
-// matches: `filter` nullptr matches every message of the thread,
-// HWND_THREAD_MESSAGES only thread messages, any other handle only that
-// window's; min and max both 0 match every message number. PM_NOREMOVE leaves
+// matches: `filter` nullptr matches every message of the thread, a window
+// handle only that window's; min and max both 0 match every message number. PM_NOREMOVE leaves
 // the message queued.
 BOOL PeekMessageA(MSG* msg, HWND filter, UINT min, UINT max, UINT removeFlags);
 

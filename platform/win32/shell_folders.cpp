@@ -78,8 +78,6 @@ std::optional<std::string> FolderOf(int folder, DWORD flags) {
   const std::string home = HomeFolder();
   if (home.empty()) return std::string();
   switch (folder) {
-    case CSIDL_PERSONAL:
-      return Tidy(home);
     case CSIDL_MYVIDEO: {
       std::optional<std::string> chosen;
       if (flags != SHGFP_TYPE_DEFAULT) chosen = ChosenUserDir(kVideosKey, home);

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 
+#include "tests/platform/win32/scratch.h"
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
 #include "tests/support/rewrap_checks.h"
@@ -20,31 +20,24 @@ using namespace media_test;
 
 ProcessResult Remux(const std::vector<std::string>& args) { return RunProgram(CORVANE_REMUX_PROGRAM, args); }
 
-std::string FileContents(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 class RemuxConverts : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RemuxConverts, WritesAFaithfulMatroskaFileAndLeavesTheSourceAlone) {
   const MediaFixture& fixture = FixtureNamed(GetParam());
   const fs::path source = FixturePath(fixture);
   ASSERT_FALSE(source.empty());
-  const std::string before = FileContents(source);
+  const std::string before = Contents(source);
   const fs::path output = ScratchDir("remux_" + fixture.name) / "out.mkv";
 
   const ProcessResult run = Remux({"--verify", source.string(), output.string()});
   EXPECT_EQ(run.exitCode, 0) << run.err;
   EXPECT_EQ(run.out, "");  // standard output stays clean for scripts
   ExpectFaithfulRewrap(fixture, source, output);
-  EXPECT_EQ(FileContents(source), before);
+  EXPECT_EQ(Contents(source), before);
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, RemuxConverts,
-                         ::testing::Values("mp4", "mpeg_ps", "webm", "mkv_subs_chapters", "wmv",
+                         ::testing::Values("mp4", "ts", "mpeg_ps", "webm", "mkv_subs_chapters", "wmv",
                                            "two_audio"));
 
 // Every packet of the file as a cue: its times in milliseconds and its bytes.
@@ -105,7 +98,7 @@ TEST_F(RemuxRefuses, AnExistingOutputUnlessAskedToReplaceIt) {
   const ProcessResult refused = Remux({m_source.string(), output.string()});
   EXPECT_EQ(refused.exitCode, 2);
   EXPECT_NE(refused.err.find("--overwrite"), std::string::npos) << refused.err;
-  EXPECT_EQ(FileContents(output), "the user's own file");
+  EXPECT_EQ(Contents(output), "the user's own file");
 
   const ProcessResult replaced = Remux({"--overwrite", m_source.string(), output.string()});
   EXPECT_EQ(replaced.exitCode, 0) << replaced.err;
@@ -115,25 +108,31 @@ TEST_F(RemuxRefuses, AnExistingOutputUnlessAskedToReplaceIt) {
 TEST_F(RemuxRefuses, ToWriteOverItsOwnSource) {
   const fs::path copy = ScratchDir("remux_self") / "source.mp4";
   fs::copy_file(m_source, copy);
-  const std::string before = FileContents(copy);
+  const std::string before = Contents(copy);
   const ProcessResult run =
       Remux({"--overwrite", copy.string(), (copy.parent_path() / "." / "source.mp4").string()});
   EXPECT_EQ(run.exitCode, 2);
   EXPECT_NE(run.err.find("is the source itself"), std::string::npos) << run.err;
-  EXPECT_EQ(FileContents(copy), before);
+  EXPECT_EQ(Contents(copy), before);
 }
 
+// What cannot be read fails with status 1 and the reason, and an output it
+// was to replace stays as it was, with nothing left beside it.
 TEST(RemuxFails, OnWhatItCannotReadWithTheReasonAndNonZeroStatus) {
   const fs::path dir = ScratchDir("remux_bad_input");
+  const fs::path output = dir / "kept.mkv";
   for (const fs::path& bad : {RandomBytesFile(), EmptyFile()}) {
-    const ProcessResult run = Remux({bad.string(), (dir / "out.mkv").string()});
+    WriteFile(output, "the user's own file");
+    const ProcessResult run = Remux({"-y", bad.string(), output.string()});
     EXPECT_EQ(run.exitCode, 1) << bad;
     EXPECT_NE(run.err.find("Failed to render source file " + bad.string()), std::string::npos) << run.err;
     // The last line names the cause in plain words; FFmpeg's own lines
     // ("[mov,mp4,... @ 0x...] ...") never reach the user.
     EXPECT_NE(run.err.find("failed: the source is"), std::string::npos) << run.err;
     EXPECT_EQ(run.err.find(" @ 0x"), std::string::npos) << run.err;
-    fs::remove(dir / "out.mkv");
+    EXPECT_NE(run.err.find(output.string() + " was left as it was"), std::string::npos) << run.err;
+    EXPECT_EQ(Contents(output), "the user's own file");
+    EXPECT_EQ(FilesIn(dir), std::vector<std::string>{"kept.mkv"});
   }
   const ProcessResult missing = Remux({MissingFile().string(), (dir / "out.mkv").string()});
   EXPECT_EQ(missing.exitCode, 2);

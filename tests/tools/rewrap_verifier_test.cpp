@@ -6,10 +6,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/convert_to_matroska_file.h"
-#include "platform/com/com_ptr.h"
-#include "platform/com/com_runtime.h"
-#include "platform/dshow/media/install.h"
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
 #include "tools/corvane-remux/media_file_reader.h"
@@ -90,41 +86,6 @@ TEST(VerifyRewrap, ReportsMissingPacketsUnreadableOutputsAndAStop) {
             Verdict::kUnreadable);
   EXPECT_EQ(VerifyRewrap(source.string(), source.string(), [] { return true; }).verdict,
             Verdict::kInterrupted);
-}
-
-// Takes the source's fingerprints from the conversion's own reading of it,
-// as corvane-remux --verify does.
-class LedgerFromTheConversion final : public ConversionListener {
- public:
-  void OnMessage(const ConversionMessage& message) override { ADD_FAILURE() << message.text; }
-  void OnDiagnostic(const char* /*line*/) override {}
-  void OnStreamFilterReady(IBaseFilter* streamFilter) override {
-    ComPtr<IReadPacketTap> tap;
-    ASSERT_EQ(streamFilter->QueryInterface(IReadPacketTap::iid,
-                                           reinterpret_cast<void**>(tap.ReleaseAndGetAddressOf())),
-              S_OK);
-    ASSERT_EQ(tap->SetReadPacketObserver(&ledger), S_OK);
-  }
-  PacketLedger ledger;
-};
-
-TEST(VerifyRewrap, TheSourcesPacketsSeenWhileConvertingVerifyTheWrittenFile) {
-  ASSERT_EQ(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED), S_OK);
-  InstallMediaFilters();
-  // Length-prefixed and Annex B video, and timed text the conversion turns
-  // into plain text with its empty cues left out.
-  for (const fs::path& source :
-       {FixturePath(FixtureNamed("mp4")), FixturePath(FixtureNamed("ts")), TimedTextMp4()}) {
-    const fs::path output = ScratchDir("verify_ledger") / "out.mkv";
-    fs::remove(output);
-    LedgerFromTheConversion listener;
-    const FileConversionResult result = ConvertToMatroskaFile(source.c_str(), output.c_str(), listener);
-    ASSERT_EQ(result.end, ConversionEnd::kComplete) << source;
-    ASSERT_TRUE(listener.ledger.Filled()) << source;
-    const VerificationResult verified = VerifyRewrap(listener.ledger, output.string(), kNeverStop);
-    EXPECT_EQ(verified.verdict, Verdict::kSame) << source << ": " << verified.detail;
-  }
-  CoUninitialize();
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 namespace {
 
 std::atomic<FileDialogBackend*> g_backend{nullptr};  // null: the Qt file dialogs
-thread_local DWORD t_lastError = 0;
 
 FileDialogBackend& Backend() {
   FileDialogBackend* backend = g_backend.load();
@@ -89,12 +88,12 @@ FileDialogRequest RequestOf(const OPENFILENAMEA& ofn, bool save) {
   return request;
 }
 
-DWORD StructureError(const OPENFILENAMEA* ofn) {
-  if (!ofn) return CDERR_INITIALIZATION;
+bool IsUsable(const OPENFILENAMEA* ofn) {
+  if (!ofn) return false;
   if (ofn->lStructSize != sizeof(OPENFILENAMEA) && ofn->lStructSize != OPENFILENAME_SIZE_VERSION_400) {
-    return CDERR_STRUCTSIZE;
+    return false;
   }
-  return ofn->lpstrFile && ofn->nMaxFile > 0 ? 0 : CDERR_INITIALIZATION;
+  return ofn->lpstrFile && ofn->nMaxFile > 0;
 }
 
 // Windows gives no extension offset for a name that ends in a dot, and the
@@ -106,10 +105,7 @@ std::size_t ExtensionOffset(const std::string& path, std::size_t nameOffset) {
 }
 
 bool StoreChosenPath(OPENFILENAMEA& ofn, const std::string& path) {
-  if (path.size() + 1 > ofn.nMaxFile) {
-    t_lastError = FNERR_BUFFERTOOSMALL;
-    return false;
-  }
+  if (path.size() + 1 > ofn.nMaxFile) return false;
   std::memcpy(ofn.lpstrFile, path.c_str(), path.size() + 1);
   const std::size_t nameOffset = path.rfind('/') + 1;  // npos + 1 is 0: no folder part
   ofn.nFileOffset = static_cast<WORD>(nameOffset);
@@ -128,8 +124,7 @@ void EnterChosenFolder(const std::string& path) {
 }
 
 BOOL RunFileDialog(OPENFILENAMEA* ofn, bool save) {
-  t_lastError = StructureError(ofn);
-  if (t_lastError != 0) return FALSE;
+  if (!IsUsable(ofn)) return FALSE;
   const std::optional<std::string> chosen = Backend().Choose(RequestOf(*ofn, save));
   if (!chosen || !StoreChosenPath(*ofn, *chosen)) return FALSE;
   if (!(ofn->Flags & OFN_NOCHANGEDIR)) EnterChosenFolder(*chosen);
@@ -141,8 +136,6 @@ BOOL RunFileDialog(OPENFILENAMEA* ofn, bool save) {
 BOOL GetOpenFileNameA(OPENFILENAMEA* ofn) { return RunFileDialog(ofn, false); }
 
 BOOL GetSaveFileNameA(OPENFILENAMEA* ofn) { return RunFileDialog(ofn, true); }
-
-DWORD CommDlgExtendedError() { return t_lastError; }
 
 FileDialogBackend* SetFileDialogBackend(FileDialogBackend* backend) {
   FileDialogBackend* previous = g_backend.exchange(backend);

@@ -51,21 +51,13 @@ constexpr DWORD OFN_PATHMUSTEXIST = 0x00000800;
 constexpr DWORD OFN_FILEMUSTEXIST = 0x00001000;
 constexpr DWORD OFN_EXPLORER = 0x00080000;
 
-// CommDlgExtendedError's answers; 0 after a cancelled dialog.
-constexpr DWORD CDERR_STRUCTSIZE = 0x0001;
-constexpr DWORD CDERR_INITIALIZATION = 0x0002;
-constexpr DWORD FNERR_BUFFERTOOSMALL = 0x3003;
-
 // Both return TRUE with the chosen path in lpstrFile, or FALSE when the user
-// cancelled (CommDlgExtendedError 0) or the call failed (its error code). A
-// path that does not fit lpstrFile fails with FNERR_BUFFERTOOSMALL and leaves
-// the buffer as it was. Unless OFN_NOCHANGEDIR is given, the current folder
-// becomes the chosen file's folder, so the next dialog opens there. GUI
-// thread only.
+// cancelled or the call failed: a structure of another size, no lpstrFile,
+// or a path that does not fit lpstrFile, which leaves the buffer as it was.
+// Unless OFN_NOCHANGEDIR is given, the current folder becomes the chosen
+// file's folder, so the next dialog opens there. GUI thread only.
 BOOL GetOpenFileNameA(OPENFILENAMEA* ofn);
 BOOL GetSaveFileNameA(OPENFILENAMEA* ofn);
-// The error of the calling thread's last file dialog.
-DWORD CommDlgExtendedError();
 
 // One entry of the file type list: the text the user sees and the patterns it
 // stands for ("*" for every file).

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <climits>
 #include <functional>
@@ -47,20 +46,6 @@ TEST_F(ProfileStoreTest, TextsAndIntegersComeBackExactlyAndAnythingElseGivesTheD
   ASSERT_TRUE(m_store.WriteString("General", "output_filename", "general"));  // Qt's reserved group name
   EXPECT_EQ(m_store.GetString("Option", "output_filename", ""), "%41%");
   EXPECT_EQ(m_store.GetString("General", "output_filename", ""), "general");
-}
-
-TEST_F(ProfileStoreTest, TheFirstReadCreatesTheStoreAndEachApplicationHasItsOwn) {
-  const QString path = ConfigPath("QuillonStudio/Pellumbra.conf");
-  EXPECT_EQ(m_store.FilePath(), path.toStdString());
-  EXPECT_EQ(m_store.GetString("Option", "LastOpenedFolder", "none"), "none");
-  EXPECT_TRUE(QFileInfo(path).isFile());
-  ProfileStore other("QuillonStudio", "Other");
-  ASSERT_TRUE(other.WriteString("Option", "LastOpenedFolder", "/videos"));
-  EXPECT_EQ(m_store.GetString("Option", "LastOpenedFolder", "none"), "none");
-  QTemporaryDir moved;  // the configuration folder is looked up at each call
-  qputenv("XDG_CONFIG_HOME", moved.path().toUtf8());
-  EXPECT_EQ(other.FilePath(), moved.filePath("QuillonStudio/Other.conf").toStdString());
-  EXPECT_EQ(other.GetString("Option", "LastOpenedFolder", "none"), "none");
 }
 
 TEST_F(ProfileStoreTest, AWriteReplacesTheWholeFileAndLeavesNothingBeside) {

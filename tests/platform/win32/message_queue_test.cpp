@@ -47,8 +47,8 @@ class MessageQueue : public ::testing::Test {
 
 TEST_F(MessageQueue, MessagesComeOutInPostingOrderWithTheirParameters) {
   ASSERT_TRUE(PostMessageA(m_first, WM_USER + 1, 10, 20));
-  ASSERT_TRUE(PostThreadMessageA(GetCurrentThreadId(), WM_USER + 2, 11, 21));
-  ASSERT_TRUE(PostMessageA(nullptr, WM_USER + 3, 12, 22));
+  ASSERT_TRUE(PostMessageA(nullptr, WM_USER + 2, 11, 21));
+  ASSERT_TRUE(PostMessageA(m_second, WM_USER + 3, 12, 22));
   MSG msg{};
   ASSERT_TRUE(PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE));
   EXPECT_EQ(msg.hwnd, m_first);
@@ -69,9 +69,8 @@ TEST_F(MessageQueue, FiltersSelectByWindowAndRangeAndLeaveTheRestQueued) {
   PostMessageA(m_first, WM_USER, 0, 0);
 
   EXPECT_EQ(DrainMessageNumbers(m_second), (std::vector<UINT>{WM_CLOSE}));
-  EXPECT_EQ(DrainMessageNumbers(HWND_THREAD_MESSAGES), (std::vector<UINT>{WM_TIMER}));
   EXPECT_EQ(DrainMessageNumbers(nullptr, WM_USER, WM_APP), (std::vector<UINT>{WM_USER}));
-  EXPECT_EQ(DrainMessageNumbers(), (std::vector<UINT>{WM_COMMAND}));
+  EXPECT_EQ(DrainMessageNumbers(), (std::vector<UINT>{WM_COMMAND, WM_TIMER}));
 }
 
 TEST_F(MessageQueue, NoRemoveLeavesTheMessageForTheNextPeek) {
@@ -117,28 +116,20 @@ TEST_F(MessageQueue, PumpHookRunsBeforeEveryPeekAndCanQueueMessages) {
 
 TEST_F(MessageQueue, EachThreadReadsOnlyItsOwnQueue) {
   PostMessageA(nullptr, WM_USER + 1, 0, 0);
-  const DWORD mainThread = GetCurrentThreadId();
   std::vector<UINT> seenByWorker;
-  DWORD workerThread = 0;
+  const HWND workerWindow = FakeWindow(3);
   std::thread([&] {
-    workerThread = GetCurrentThreadId();
-    PostThreadMessageA(mainThread, WM_USER + 2, 0, 0);
+    RegisterWindowProc(workerWindow, RecordingProc);
     PostMessageA(m_first, WM_USER + 3, 0, 0);  // the window belongs to the main thread
     PostMessageA(nullptr, WM_USER + 4, 0, 0);
     seenByWorker = DrainMessageNumbers();
   }).join();
   EXPECT_EQ(seenByWorker, (std::vector<UINT>{WM_USER + 4}));
-  EXPECT_EQ(DrainMessageNumbers(), (std::vector<UINT>{WM_USER + 1, WM_USER + 2, WM_USER + 3}));
+  EXPECT_EQ(DrainMessageNumbers(), (std::vector<UINT>{WM_USER + 1, WM_USER + 3}));
   // The finished thread's queue is gone with it.
-  EXPECT_FALSE(PostThreadMessageA(workerThread, WM_USER, 0, 0));
+  EXPECT_FALSE(PostMessageA(workerWindow, WM_USER, 0, 0));
   EXPECT_EQ(GetLastError(), ERROR_INVALID_THREAD_ID);
-}
-
-TEST(TranslateMessage, ReportsKeyMessagesOnly) {
-  const MSG key{nullptr, WM_KEYDOWN, 'A', 0, 0, {0, 0}};
-  const MSG command{nullptr, WM_COMMAND, 1, 0, 0, {0, 0}};
-  EXPECT_TRUE(TranslateMessage(&key));
-  EXPECT_FALSE(TranslateMessage(&command));
+  UnregisterWindowProc(workerWindow);
 }
 
 }  // namespace

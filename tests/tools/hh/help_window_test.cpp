@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QProcess>
 #include <QTreeWidget>
 
@@ -11,23 +10,10 @@
 
 namespace {
 
-class QtApplicationTest : public testing::Test {
- protected:
-  static void SetUpTestSuite() {
-    static int argc = 1;
-    static char name[] = "hh_tests";
-    static char* argv[] = {name, nullptr};
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (QApplication::instance() == nullptr) static QApplication application(argc, argv);
-  }
-};
-
-class HelpWindowTest : public QtApplicationTest {
+class HelpWindowTest : public testing::Test {
  protected:
   HelpWindow window{ChmArchive::open(QStringLiteral(CORVANE_HELP_FILE)).value()};
 };
-
-using HelpViewerProgram = QtApplicationTest;
 
 TEST_F(HelpWindowTest, ShowsATopicTitledAfterItsPageAndMarksItInTheContents) {
   window.openTopic("/Messages.htm");
@@ -60,7 +46,7 @@ TEST_F(HelpWindowTest, ResolvesImagesAgainstTheShownPage) {
 
 // The viewer is started with no one to tell about a failure: it must end at
 // once, with status 1 and nothing on screen or on its outputs.
-TEST_F(HelpViewerProgram, EndsQuietlyWithStatusOneOnAMissingFileOrTopic) {
+TEST(HelpViewerProgram, EndsQuietlyWithStatusOneOnAMissingFileOrTopic) {
   const QStringList requests{"/nonexistent/help.chm::/Introduction.htm", CORVANE_HELP_FILE "::/Missing.htm"};
   for (const QString& request : requests) {
     QProcess viewer;
