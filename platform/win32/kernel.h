@@ -1,5 +1,5 @@
 // Kernel functions the program calls: the system version, opening and closing
-// files, and the process's error mode.
+// files, deleting them, and the process's error mode.
 #pragma once
 
 #include "platform/win32/windef.h"
@@ -66,6 +66,10 @@ HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD shareMode, LPSECURITY_ATTRIB
 
 // Closes a handle CreateFileA returned; ERROR_INVALID_HANDLE for anything else.
 BOOL CloseHandle(HANDLE handle);
+
+// Deletes a file or a symbolic link (never what it points to). A folder or any
+// other kind of entry is refused with ERROR_ACCESS_DENIED.
+BOOL DeleteFileA(LPCSTR path);
 
 // --- Error mode ------------------------------------------------------------
 
