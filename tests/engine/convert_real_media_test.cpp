@@ -12,11 +12,11 @@
 #include "platform/com/com_runtime.h"
 #include "platform/dshow/core/dshow.h"
 #include "platform/dshow/media/install.h"
-#include "tests/engine/fakes/recording_backends.h"
 #include "tests/platform/win32/scratch.h"
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
 #include "tests/support/rewrap_checks.h"
+#include "tests/support/scripted_desktop.h"
 
 namespace {
 
@@ -41,8 +41,7 @@ class RealConversion : public ::testing::Test {
   }
 
   std::string printed;
-  RecordingMessageBoxes messages;
-  RecordingShell shell;  // nothing here may open a browser
+  ScriptedDesktop desktop;  // message boxes recorded; nothing here may open a browser
 };
 
 class EachFixture : public RealConversion, public ::testing::WithParamInterface<MediaFixture> {};
@@ -54,33 +53,12 @@ TEST_P(EachFixture, IsRewrappedFaithfullyWithoutAMessage) {
 
   EXPECT_EQ(Convert(source, output), S_OK);
 
-  EXPECT_THAT(messages.Texts(), IsEmpty());
-  EXPECT_THAT(printed, HasSubstr("Waiting for completion...\n"));
+  EXPECT_THAT(desktop.BoxTexts(), IsEmpty());
   ExpectFaithfulRewrap(GetParam(), source, output);
 }
 
 INSTANTIATE_TEST_SUITE_P(Engine, EachFixture, ::testing::ValuesIn(GoodFixtures()),
                          [](const auto& info) { return info.param.name; });
-
-TEST_F(RealConversion, PathWithSpacesAndAccentsIsConverted) {
-  const fs::path source = UnicodePathCopy();
-  const fs::path output = ScratchDir("engine_unicode") / "sortie vid\xC3\xA9o.mkv";
-  EXPECT_EQ(Convert(source, output), S_OK);
-  EXPECT_THAT(messages.Texts(), IsEmpty());
-  ExpectFaithfulRewrap(FixtureNamed("mp4"), source, output);
-}
-
-TEST_F(RealConversion, FileNothingCanRenderIsNamedInTheOneMessage) {
-  const fs::path source = RandomBytesFile();
-  const fs::path output = ScratchDir("engine_random") / "out.mkv";
-  const HRESULT hr = Convert(source, output);
-  EXPECT_LT(hr, 0);
-  char expected[1024];
-  std::snprintf(expected, sizeof expected, "Failed to render source file %s!  hr=0x%x\n", source.c_str(),
-                static_cast<unsigned>(hr));
-  EXPECT_THAT(messages.Texts(), ElementsAre(expected));
-  EXPECT_FALSE(fs::exists(output));
-}
 
 // The file is written, but a data track of unknown codec has no place in it:
 // one message after the run names the stream, and the result is not plain
@@ -88,9 +66,9 @@ TEST_F(RealConversion, FileNothingCanRenderIsNamedInTheOneMessage) {
 TEST_F(RealConversion, StreamLeftOutIsNamedOnceAfterTheRun) {
   const fs::path output = ScratchDir("engine_left_out") / "out.mkv";
   EXPECT_EQ(Convert(UnknownDataTrackNut(), output), kConvertedIncomplete);
-  ASSERT_EQ(messages.Texts().size(), 1u);
-  EXPECT_THAT(messages.Texts()[0], HasSubstr("incomplete"));
-  EXPECT_THAT(messages.Texts()[0], HasSubstr("stream 1 (data, unknown): its codec is unknown"));
+  ASSERT_EQ(desktop.BoxTexts().size(), 1u);
+  EXPECT_THAT(desktop.BoxTexts()[0], HasSubstr("incomplete"));
+  EXPECT_THAT(desktop.BoxTexts()[0], HasSubstr("stream 1 (data, unknown): its codec is unknown"));
   EXPECT_TRUE(InspectMatroska(output).readCleanly);
 }
 
@@ -98,7 +76,7 @@ TEST_F(RealConversion, FullDiskIsAFailureAndSaysSo) {
   if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
   // The run itself ends on the error: only the outcome read after it tells.
   EXPECT_EQ(Convert(FixturePath(FixtureNamed("mp4")), "/dev/full"), HRESULT_FROM_WIN32(ERROR_DISK_FULL));
-  EXPECT_THAT(messages.Texts(), ElementsAre("Failed to write the Matroska file!  hr=0x80070070\n"));
+  EXPECT_THAT(desktop.BoxTexts(), ElementsAre("Failed to write the Matroska file!  hr=0x80070070\n"));
 }
 
 // Records what a conversion tells its listener, in order.
@@ -136,21 +114,15 @@ class RecordingListener final : public ConversionListener {
   std::string writtenPath;
 };
 
-TEST_F(RealConversion, TheListenerHearsProgressThenTheNotesThenKeepsOrDropsTheFinishedFile) {
-  const MediaFixture& fixture = FixtureNamed("mp4");
+// The source and the output have spaces and accents in their paths, as
+// users' videos have.
+TEST_F(RealConversion, TheListenerHearsProgressThenTheNotesThenTheFinishedFileReplacesTheOldOne) {
+  const fs::path source = UnicodePathCopy();
   const fs::path folder = ScratchDir("engine_listener_keep");
-  const fs::path output = folder / "out.mkv";
+  const fs::path output = folder / "sortie vid\xC3\xA9o.mkv";
   std::ofstream(output) << "old";
-  RecordingListener dropping;
-  dropping.keep = false;
-  FileConversionResult result = ConvertToMatroskaFile(FixturePath(fixture).c_str(), output.c_str(), dropping);
-  EXPECT_EQ(result.end, ConversionEnd::kComplete);
-  EXPECT_FALSE(result.outputReplaced);
-  EXPECT_EQ(Contents(output), "old");
-  EXPECT_THAT(FilesIn(folder), ElementsAre("out.mkv"));
-
   RecordingListener keeping;
-  result = ConvertToMatroskaFile(FixturePath(fixture).c_str(), output.c_str(), keeping);
+  const FileConversionResult result = ConvertToMatroskaFile(source.c_str(), output.c_str(), keeping);
   EXPECT_EQ(result.end, ConversionEnd::kComplete);
   EXPECT_EQ(result.hr, S_OK);
   EXPECT_TRUE(result.outputReplaced);
@@ -159,21 +131,32 @@ TEST_F(RealConversion, TheListenerHearsProgressThenTheNotesThenKeepsOrDropsTheFi
   EXPECT_GE(keeping.shares.front(), 0.0);
   EXPECT_LE(keeping.shares.back(), 1.0);
   EXPECT_THAT(keeping.narration, HasSubstr("Waiting for completion...\n"));
-  EXPECT_THAT(messages.boxes, IsEmpty());  // everything went to the listener
-  EXPECT_THAT(FilesIn(folder), ElementsAre("out.mkv"));
-  ExpectFaithfulRewrap(fixture, FixturePath(fixture), output);
+  EXPECT_THAT(desktop.boxes, IsEmpty());  // everything went to the listener
+  EXPECT_THAT(FilesIn(folder), ElementsAre("sortie vid\xC3\xA9o.mkv"));
+  ExpectFaithfulRewrap(FixtureNamed("mp4"), source, output);
 }
 
-TEST_F(RealConversion, AStopRequestEndsTheRunWithoutNotesAndAStoppedFileIsNotKeptByDefault) {
-  const fs::path folder = ScratchDir("engine_listener_stop");
-  RecordingListener stopping;
-  stopping.stopOnProgress = true;
-  const FileConversionResult result =
-      ConvertToMatroskaFile(FixturePath(FixtureNamed("mp4")).c_str(), (folder / "out.mkv").c_str(), stopping);
-  EXPECT_EQ(result.end, ConversionEnd::kStopped);
-  EXPECT_EQ(result.hr, kConversionStopped);
-  EXPECT_THAT(stopping.events, ElementsAre("writing", "progress", "keep?", "done writing"));
-  EXPECT_THAT(FilesIn(folder), IsEmpty());
+// A stopped file is not kept by default, a finished one not when the listener
+// refuses it; either way the old output stays and nothing is left beside it.
+TEST_F(RealConversion, AFileThatIsNotKeptLeavesTheOldOutputAlone) {
+  for (const bool stop : {true, false}) {
+    const fs::path folder = ScratchDir(stop ? "engine_listener_stop" : "engine_listener_drop");
+    const fs::path output = folder / "out.mkv";
+    std::ofstream(output) << "old";
+    RecordingListener listener;
+    listener.stopOnProgress = stop;
+    listener.keep = stop;
+    const FileConversionResult result =
+        ConvertToMatroskaFile(FixturePath(FixtureNamed("mp4")).c_str(), output.c_str(), listener);
+    EXPECT_EQ(result.end, stop ? ConversionEnd::kStopped : ConversionEnd::kComplete);
+    EXPECT_EQ(result.hr, stop ? kConversionStopped : S_OK);
+    EXPECT_FALSE(result.outputReplaced);
+    std::vector<std::string> events = {"writing", "progress", "keep?", "done writing"};
+    if (!stop) events.insert(events.begin() + 2, "complete notes");  // only after a run to its end
+    EXPECT_EQ(listener.events, events);
+    EXPECT_EQ(Contents(output), "old");
+    EXPECT_THAT(FilesIn(folder), ElementsAre("out.mkv"));
+  }
 }
 
 TEST_F(RealConversion, FailuresReachTheListenerWithTheirCodesAndLeaveTheOldOutputAlone) {
@@ -197,7 +180,7 @@ TEST_F(RealConversion, FailuresReachTheListenerWithTheirCodesAndLeaveTheOldOutpu
   EXPECT_EQ(result.hr, HRESULT_FROM_WIN32(ERROR_DIRECTORY));
   ASSERT_EQ(intoAFolder.messages.size(), 1u);
   EXPECT_EQ(intoAFolder.messages[0].text, "Failed to set target filename!  hr=0x8007010b\n");
-  EXPECT_THAT(messages.boxes, IsEmpty());
+  EXPECT_THAT(desktop.boxes, IsEmpty());
   EXPECT_THAT(FilesIn(folder), ElementsAre("out.mkv"));
 }
 

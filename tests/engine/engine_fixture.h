@@ -5,19 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "platform/com/com_ptr.h"
 #include "tests/engine/fakes/fake_filter.h"
 #include "tests/engine/fakes/fake_graph.h"
-#include "tests/engine/fakes/recording_backends.h"
+#include "tests/support/scripted_desktop.h"
 
 inline constexpr char kSourcePath[] = "/videos/source.mp4";
 inline constexpr char kOutputPath[] = "/videos/out.mkv";
 
 class EngineTest : public ::testing::Test {
- protected:
+ public:
   void SetUp() override;
   void TearDown() override;
 
@@ -29,11 +31,10 @@ class EngineTest : public ::testing::Test {
   FakeFilter& InstallMux(int inputs = 1, bool addsInputs = true);
   FakeFilter& InstallWriter();
 
-  // Playback graphs that rendering builds: a file reader feeding a splitter,
-  // or a source that splits by itself; each stream then goes through a
-  // decoder into a renderer.
-  void RenderThroughSplitter(int streams);
-  void RenderSelfSplittingSource(int streams);
+  // The playback graph that rendering builds: a file reader feeding a
+  // splitter, or with `selfSplitting` a source that splits by itself; each
+  // stream then goes through a decoder into a renderer.
+  void RenderPlayback(int streams, bool selfSplitting = false);
   // Behind `out`: Decoder<n> into Renderer<n>.
   void AddPlaybackChain(FakeGraph& graph, FakePin* out, int n);
 
@@ -45,10 +46,8 @@ class EngineTest : public ::testing::Test {
   ComPtr<FakeFilter> writer;
   std::vector<ComPtr<FakeFilter>> filters;  // every filter made, by name order of creation
   FakeFilter* Filter(const std::string& name) const;
+  // Run on a filter of that name as soon as it is made.
+  std::map<std::string, std::function<void(FakeFilter&)>> whenMade;
   std::string printed;
-  RecordingMessageBoxes messages;
-  RecordingShell shell;
+  ScriptedDesktop desktop;
 };
-
-// Entries of the call log that start with one of `prefixes`.
-std::vector<std::string> LoggedCalls(std::initializer_list<std::string> prefixes);

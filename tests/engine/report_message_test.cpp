@@ -5,21 +5,17 @@
 #include <string>
 
 #include "engine/source_notes_message.h"
-#include "tests/engine/fakes/recording_backends.h"
+#include "tests/support/scripted_desktop.h"
 
 namespace {
 
 TEST(ReportMessage, CutsLongTextsAt1023Characters) {
-  RecordingMessageBoxes messages;
+  ScriptedDesktop desktop;
   const std::string path(2000, 'p');
   ReportMessage("Failed to render source file %s!  hr=0x%x\n", path.c_str(), 1u);
   const std::string expected = ("Failed to render source file " + path).substr(0, 1023);
-  EXPECT_EQ(messages.boxes.at(0).text, expected);
+  EXPECT_EQ(desktop.boxes.at(0).text, expected);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(IncompleteSourceMessage, SaysNothingForACompleteSourceAndNamesWhatIsMissingOtherwise) {
   EXPECT_EQ(IncompleteSourceMessage({}), "");

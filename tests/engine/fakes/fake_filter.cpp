@@ -1,6 +1,6 @@
 #include "tests/engine/fakes/fake_filter.h"
 
-#include "tests/engine/fakes/fake_enum.h"
+#include "platform/dshow/core/enumerators.h"
 
 FakePin::FakePin(FakeFilter* owner, std::string name, PIN_DIRECTION direction)
     : m_owner(owner), m_name(std::move(name)), m_direction(direction) {}
@@ -33,7 +33,7 @@ HRESULT FakePin::QueryPinInfo(PIN_INFO* info) {
 
 HRESULT FakePin::QueryDirection(PIN_DIRECTION* dir) {
   if (answersDirection) *dir = m_direction;
-  return queryDirectionResult;
+  return S_OK;
 }
 
 HRESULT FakeFilter::QueryInterface(REFIID riid, void** ppv) {
@@ -69,15 +69,10 @@ void FakeFilter::InputConnected() {
 }
 
 HRESULT FakeFilter::EnumPins(IEnumPins** out) {
-  HRESULT result = enumPinsResult;
-  if (!nextEnumPinsResults.empty()) {
-    result = nextEnumPinsResults.front();
-    nextEnumPinsResults.pop_front();
-  }
-  if (FAILED(result)) return result;
+  if (FAILED(enumPinsResult)) return enumPinsResult;
   std::vector<ComPtr<IPin>> pins;
   for (const auto& pin : m_pins) pins.emplace_back(pin.Get());
-  *out = new FakeEnum<IEnumPins, IPin>(std::move(pins));
+  *out = new PinEnumerator(std::move(pins));
   return S_OK;
 }
 
@@ -97,7 +92,6 @@ HRESULT FakeFilter::JoinFilterGraph(IFilterGraph* graph, LPCWSTR /*name*/) {
 HRESULT FakeFilter::SetFileName(LPCWSTR name, const AM_MEDIA_TYPE* mt) {
   EXPECT_EQ(mt, nullptr);
   fileName = Narrow(name);
-  LogCall("SetFileName " + m_name + " " + fileName);
   return setFileNameResult;
 }
 

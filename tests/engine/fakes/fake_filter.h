@@ -2,7 +2,6 @@
 // as DirectShow pins do; the fake graph breaks those links when it goes.
 #pragma once
 
-#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,7 +21,6 @@ class FakePin : public FakeObject, public IPin {
   // What a test sets.
   std::optional<HRESULT> connectedToResult;  // answered instead of the real state
   HRESULT queryPinInfoResult = S_OK;
-  HRESULT queryDirectionResult = S_OK;
   bool answersDirection = true;
   HRESULT acceptResult = S_OK;  // for an input pin: how it answers a connection
 
@@ -68,14 +66,12 @@ class FakeFilter : public FakeObject, public IBaseFilter, public IFileSinkFilter
   FakePin* Pin(PIN_DIRECTION direction, std::size_t index) const;
   const std::vector<ComPtr<FakePin>>& Pins() const { return m_pins; }
   const std::string& Name() const { return m_name; }
-  IFilterGraph* Graph() const { return m_graph; }
 
   // What a test sets.
   bool isFileSink = false;
   bool hasInterleaving = false;
   bool addsInputPinWhenConnected = false;  // a multiplexer that always has a free input
   HRESULT enumPinsResult = S_OK;
-  std::deque<HRESULT> nextEnumPinsResults;  // answered first, one per call
   HRESULT queryFilterInfoResult = S_OK;
   HRESULT setFileNameResult = S_OK;
 

@@ -2,17 +2,9 @@
 
 #include <algorithm>
 
-#include "tests/engine/fakes/fake_enum.h"
+#include "platform/dshow/core/enumerators.h"
 
-namespace {
-
-FakePin* AsFakePin(IPin* pin) {
-  auto* fake = dynamic_cast<FakePin*>(pin);
-  EXPECT_NE(fake, nullptr) << "a pin the fakes did not make";
-  return fake;
-}
-
-}  // namespace
+// Every filter and pin the engine sees is one of the fakes.
 
 // Like the real graph, this one disconnects its filters when it goes, which
 // also breaks the references connected pins hold on each other.
@@ -29,8 +21,7 @@ HRESULT FakeGraph::QueryInterface(REFIID riid, void** ppv) {
     return S_OK;
   if ((offersMediaFilter && OfferInterface<IMediaFilter>(this, riid, ppv)) ||
       (offersMediaControl && OfferInterface<IMediaControl>(this, riid, ppv)) ||
-      (offersMediaEvent && OfferInterface<IMediaEvent>(this, riid, ppv)) ||
-      OfferInterface<IVideoWindow>(this, riid, ppv))
+      (offersMediaEvent && OfferInterface<IMediaEvent>(this, riid, ppv)))
     return S_OK;
   *ppv = nullptr;
   return E_NOINTERFACE;
@@ -54,13 +45,8 @@ std::vector<std::string> FakeGraph::FilterNames() const {
 }
 
 HRESULT FakeGraph::AddFilter(IBaseFilter* filter, LPCWSTR name) {
-  auto* fake = dynamic_cast<FakeFilter*>(filter);
-  if (!fake) {
-    ADD_FAILURE() << "a filter the fakes did not make";
-    return E_UNEXPECTED;
-  }
+  auto* fake = static_cast<FakeFilter*>(filter);
   const std::string narrowName = Narrow(name);
-  LogCall("AddFilter " + narrowName);
   const auto scripted = addFilterResults.find(narrowName);
   if (scripted != addFilterResults.end() && FAILED(scripted->second)) return scripted->second;
   m_filters.emplace_back(fake);
@@ -70,13 +56,12 @@ HRESULT FakeGraph::AddFilter(IBaseFilter* filter, LPCWSTR name) {
 }
 
 HRESULT FakeGraph::RemoveFilter(IBaseFilter* filter) {
-  auto* fake = dynamic_cast<FakeFilter*>(filter);
+  auto* fake = static_cast<FakeFilter*>(filter);
   const auto it = std::find_if(m_filters.begin(), m_filters.end(), [&](auto& f) { return f.Get() == fake; });
   if (it == m_filters.end()) {
     ADD_FAILURE() << "removing a filter that is not in the graph";
     return VFW_E_NOT_FOUND;
   }
-  LogCall("RemoveFilter " + m_names[fake]);
   fake->JoinFilterGraph(nullptr, nullptr);
   m_names.erase(fake);
   m_filters.erase(it);
@@ -87,15 +72,14 @@ HRESULT FakeGraph::EnumFilters(IEnumFilters** out) {
   if (FAILED(enumFiltersResult)) return enumFiltersResult;
   std::vector<ComPtr<IBaseFilter>> filters;
   for (const auto& filter : m_filters) filters.emplace_back(filter.Get());
-  *out = new FakeEnum<IEnumFilters, IBaseFilter>(std::move(filters));
+  *out = new FilterEnumerator(std::move(filters));
   return S_OK;
 }
 
 HRESULT FakeGraph::ConnectDirect(IPin* out, IPin* in, const AM_MEDIA_TYPE* mt) {
-  FakePin* fakeOut = AsFakePin(out);
-  FakePin* fakeIn = AsFakePin(in);
+  auto* fakeOut = static_cast<FakePin*>(out);
+  auto* fakeIn = static_cast<FakePin*>(in);
   EXPECT_EQ(mt, nullptr);
-  LogCall("ConnectDirect " + fakeOut->FullName() + " -> " + fakeIn->FullName());
   EXPECT_EQ(fakeOut->Direction(), PINDIR_OUTPUT);
   EXPECT_EQ(fakeIn->Direction(), PINDIR_INPUT);
   if (fakeOut->Peer() || fakeIn->Peer()) return VFW_E_ALREADY_CONNECTED;
@@ -106,27 +90,24 @@ HRESULT FakeGraph::ConnectDirect(IPin* out, IPin* in, const AM_MEDIA_TYPE* mt) {
 }
 
 HRESULT FakeGraph::Disconnect(IPin* pin) {
-  FakePin* fake = AsFakePin(pin);
-  LogCall("Disconnect " + fake->FullName());
+  auto* fake = static_cast<FakePin*>(pin);
   if (!fake->Peer()) return S_FALSE;
   fake->ClearPeer();
   return S_OK;
 }
 
-HRESULT FakeGraph::RenderFile(LPCWSTR file, LPCWSTR playList) {
+HRESULT FakeGraph::RenderFile(LPCWSTR, LPCWSTR playList) {
   EXPECT_EQ(playList, nullptr);
-  LogCall("RenderFile " + Narrow(file));
   if (SUCCEEDED(renderFileResult) && onRenderFile) onRenderFile(*this);
   return renderFileResult;
 }
 
 HRESULT FakeGraph::SetSyncSource(IReferenceClock* clock) {
-  LogCall(clock ? "SetSyncSource clock" : "SetSyncSource none");
+  EXPECT_EQ(clock, nullptr) << "the engine only ever takes the clock away";
   return setSyncSourceResult;
 }
 
 HRESULT FakeGraph::Run() {
-  LogCall("Run");
   if (FAILED(runResult)) return runResult;
   m_events.insert(m_events.end(), eventsBeforeEnding.begin(), eventsBeforeEnding.end());
   m_events.push_back(ending);
@@ -134,7 +115,7 @@ HRESULT FakeGraph::Run() {
 }
 
 HRESULT FakeGraph::Stop() {
-  LogCall("Stop");
+  ++stops;
   return stopResult;
 }
 
@@ -151,8 +132,6 @@ HRESULT FakeGraph::GetEvent(LONG* code, LONG_PTR* param1, LONG_PTR* param2, LONG
 HRESULT FakeGraph::WaitForCompletion(LONG timeoutMs, LONG* code) {
   EXPECT_EQ(timeoutMs, 100);
   ++waits;
-  LogCall("WaitForCompletion");
-  if (duringWait) duringWait(waits);
   if (FAILED(waitFailure)) {
     *code = 0;
     return waitFailure;
@@ -167,10 +146,5 @@ HRESULT FakeGraph::WaitForCompletion(LONG timeoutMs, LONG* code) {
 
 HRESULT FakeGraph::FreeEventParams(LONG, LONG_PTR, LONG_PTR) {
   ++freedEvents;
-  return S_OK;
-}
-
-HRESULT FakeGraph::put_AutoShow(LONG autoShow) {
-  LogCall(autoShow == OAFALSE ? "put_AutoShow false" : "put_AutoShow true");
   return S_OK;
 }

@@ -1,7 +1,7 @@
 // A strict fake Filter Graph Manager. RenderFile runs what the test scripted
-// (normally: add a playback graph of fake filters); the graph calls the engine
-// makes are logged; the run ends after the number of waits the test chose,
-// with the event it chose left in the event queue.
+// (normally: add a playback graph of fake filters); the run ends after the
+// number of waits the test chose, with the event it chose left in the event
+// queue.
 #pragma once
 
 #include <deque>
@@ -25,10 +25,8 @@ class FakeGraph : public FakeObject,
                   public IGraphBuilder,
                   public IMediaFilter,
                   public IMediaControl,
-                  public IMediaEvent,
-                  public IVideoWindow {
+                  public IMediaEvent {
  public:
-  FakeGraph() = default;
   ~FakeGraph() override;
   ULONG AddRef() override { return AddRefImpl(); }
   ULONG Release() override { return ReleaseImpl(); }
@@ -52,13 +50,13 @@ class FakeGraph : public FakeObject,
   std::function<void(FakeGraph&)> onRenderFile;
   int waitsBeforeEnd = 1;                     // WaitForCompletion calls until the run ends
   HRESULT waitFailure = S_OK;                 // a failure other than the time-out, answered with code 0
-  std::function<void(int wait)> duringWait;   // runs inside each WaitForCompletion
   FakeEvent ending{EC_COMPLETE, 0, 0};        // queued when Run succeeds
   std::vector<FakeEvent> eventsBeforeEnding;  // queued before it
 
   // What the engine did.
   int waits = 0;
   int freedEvents = 0;
+  int stops = 0;
 
   // IFilterGraph and IGraphBuilder
   HRESULT AddFilter(IBaseFilter* filter, LPCWSTR name) override;
@@ -89,13 +87,6 @@ class FakeGraph : public FakeObject,
   HRESULT GetEvent(LONG* code, LONG_PTR* param1, LONG_PTR* param2, LONG timeoutMs) override;
   HRESULT WaitForCompletion(LONG timeoutMs, LONG* code) override;
   HRESULT FreeEventParams(LONG code, LONG_PTR param1, LONG_PTR param2) override;
-  // IVideoWindow
-  HRESULT put_AutoShow(LONG autoShow) override;
-  HRESULT get_AutoShow(LONG*) override { UNEXPECTED_CALL(); }
-  HRESULT put_Visible(LONG) override { UNEXPECTED_CALL(); }
-  HRESULT get_Visible(LONG*) override { UNEXPECTED_CALL(); }
-  HRESULT put_Owner(OAHWND) override { UNEXPECTED_CALL(); }
-  HRESULT get_Owner(OAHWND*) override { UNEXPECTED_CALL(); }
 
  private:
   std::vector<ComPtr<FakeFilter>> m_filters;

@@ -5,13 +5,6 @@ int& LiveFakeObjects() {
   return live;
 }
 
-std::vector<std::string>& CallLog() {
-  static std::vector<std::string> log;
-  return log;
-}
-
-void LogCall(std::string entry) { CallLog().push_back(std::move(entry)); }
-
 // The fakes only ever see ASCII names and paths.
 std::string Narrow(const WCHAR* text) {
   std::string narrow;

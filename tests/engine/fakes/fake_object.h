@@ -1,12 +1,11 @@
 // What every fake of the engine tests shares: a count of live objects (so a
-// test can check that every reference was given back), a log of the calls
-// that change the graph, and strictness (a call no test expects fails it).
+// test can check that every reference was given back) and strictness (a call
+// no test expects fails it).
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "platform/com/unknown.h"
 
@@ -18,10 +17,6 @@ class FakeObject : public RefCount {
   FakeObject() { ++LiveFakeObjects(); }
   ~FakeObject() override { --LiveFakeObjects(); }
 };
-
-// The calls, in order, that the fakes record ("AddFilter Mux", "Run", ...).
-std::vector<std::string>& CallLog();
-void LogCall(std::string entry);
 
 // The body of every method the engine has no business calling.
 #define UNEXPECTED_CALL()                                          \
