@@ -65,6 +65,7 @@ TEST_F(ConversionTest, ReaderAndSplitterSourceIsStrippedAndRewiredToTheMultiplex
   EXPECT_EQ(writer->fileName, kOutputPath);
   EXPECT_EQ(Filter("Reader")->Pin(PINDIR_OUTPUT, 0)->Peer(), Filter("Splitter")->Pin(PINDIR_INPUT, 0));
   EXPECT_EQ(mux->interleavingMode, INTERLEAVE_FULL);
+  EXPECT_EQ(graph->autoShow, OAFALSE);
   EXPECT_EQ(graph->freedEvents, 1);
 }
 

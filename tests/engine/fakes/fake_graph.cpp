@@ -21,7 +21,8 @@ HRESULT FakeGraph::QueryInterface(REFIID riid, void** ppv) {
     return S_OK;
   if ((offersMediaFilter && OfferInterface<IMediaFilter>(this, riid, ppv)) ||
       (offersMediaControl && OfferInterface<IMediaControl>(this, riid, ppv)) ||
-      (offersMediaEvent && OfferInterface<IMediaEvent>(this, riid, ppv)))
+      (offersMediaEvent && OfferInterface<IMediaEvent>(this, riid, ppv)) ||
+      OfferInterface<IVideoWindow>(this, riid, ppv))
     return S_OK;
   *ppv = nullptr;
   return E_NOINTERFACE;

@@ -25,7 +25,8 @@ class FakeGraph : public FakeObject,
                   public IGraphBuilder,
                   public IMediaFilter,
                   public IMediaControl,
-                  public IMediaEvent {
+                  public IMediaEvent,
+                  public IVideoWindow {
  public:
   ~FakeGraph() override;
   ULONG AddRef() override { return AddRefImpl(); }
@@ -57,6 +58,7 @@ class FakeGraph : public FakeObject,
   int waits = 0;
   int freedEvents = 0;
   int stops = 0;
+  LONG autoShow = OATRUE;  // a playback window would pop up unless the engine turns this off
 
   // IFilterGraph and IGraphBuilder
   HRESULT AddFilter(IBaseFilter* filter, LPCWSTR name) override;
@@ -87,6 +89,16 @@ class FakeGraph : public FakeObject,
   HRESULT GetEvent(LONG* code, LONG_PTR* param1, LONG_PTR* param2, LONG timeoutMs) override;
   HRESULT WaitForCompletion(LONG timeoutMs, LONG* code) override;
   HRESULT FreeEventParams(LONG code, LONG_PTR param1, LONG_PTR param2) override;
+  // IVideoWindow
+  HRESULT put_AutoShow(LONG value) override {
+    autoShow = value;
+    return S_OK;
+  }
+  HRESULT get_AutoShow(LONG*) override { UNEXPECTED_CALL(); }
+  HRESULT put_Visible(LONG) override { UNEXPECTED_CALL(); }
+  HRESULT get_Visible(LONG*) override { UNEXPECTED_CALL(); }
+  HRESULT put_Owner(OAHWND) override { UNEXPECTED_CALL(); }
+  HRESULT get_Owner(OAHWND*) override { UNEXPECTED_CALL(); }
 
  private:
   std::vector<ComPtr<FakeFilter>> m_filters;
