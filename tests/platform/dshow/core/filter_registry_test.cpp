@@ -30,14 +30,4 @@ TEST(FilterRegistryTest, HighestMeritFirstThenRegistrationOrder) {
   EXPECT_TRUE(Ours().empty());
 }
 
-TEST(FilterRegistryTest, SourceByExtension) {
-  RegisterSourceExtension(".WmV", kA);
-  EXPECT_EQ(SourceFilterForPath("/videos/clip.wmv"), kA);
-  EXPECT_EQ(SourceFilterForPath("/videos/CLIP.WMV"), kA);
-  EXPECT_EQ(SourceFilterForPath("/videos/clip.mp4"), CLSID_AsyncReader);
-  EXPECT_EQ(SourceFilterForPath("/videos.wmv/clip"), CLSID_AsyncReader);
-  UnregisterSourceExtension(".wmv");
-  EXPECT_EQ(SourceFilterForPath("/videos/clip.wmv"), CLSID_AsyncReader);
-}
-
 }  // namespace

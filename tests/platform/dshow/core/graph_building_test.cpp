@@ -38,10 +38,8 @@ class BuildingTest : public GraphTest {
     CoRegisterClass(kSplitterClsid, [](REFIID riid, void** ppv) {
       return MakeCom<TestPassThrough>(kSubtypeStream, g_streams.at(0).subtype)->QueryInterface(riid, ppv);
     });
-    CoRegisterClass(kFileSourceClsid, [](REFIID riid, void** ppv) {
-      return MakeCom<TestSource>(std::vector{TypeOf(kSubtypeStream, MEDIATYPE_Stream)}, 0)
-          ->QueryInterface(riid, ppv);
-    });
+    CoRegisterClass(kFileSourceClsid,
+                    FactoryMaking<TestSource>(std::vector{TypeOf(kSubtypeStream, MEDIATYPE_Stream)}, 0));
     CoRegisterClass(kSplittingSourceClsid, [](REFIID riid, void** ppv) {
       return MakeCom<TestSource>(g_streams, 0)->QueryInterface(riid, ppv);
     });
@@ -50,7 +48,7 @@ class BuildingTest : public GraphTest {
     RegisterFilter({kDecoderClsid, u"Decoder", MERIT_NORMAL});
     RegisterFilter({kSplitterClsid, u"Splitter", MERIT_NORMAL});
     RegisterSourceExtension(".tst", kFileSourceClsid);
-    RegisterSourceExtension(".multi", kSplittingSourceClsid);
+    RegisterSourceExtension(".Multi", kSplittingSourceClsid);  // extensions match in any case
   }
   void TearDown() override {
     for (const CLSID& clsid : {kDecoderClsid, kRendererClsid, kSplitterClsid, kUnusedClsid})

@@ -15,8 +15,9 @@ class GraphTest : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_MULTITHREADED)));
     InstallCoreClasses();
-    ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&m_raw)), S_OK);
-    graph = ComPtr<IGraphBuilder>::Attach(m_raw);
+    ASSERT_EQ(CoCreateInstance(CLSID_FilterGraph, nullptr, CLSCTX_INPROC_SERVER,
+                               IID_PPV_ARGS(graph.ReleaseAndGetAddressOf())),
+              S_OK);
     ASSERT_EQ(graph.As(control), S_OK);
     ASSERT_EQ(graph.As(events), S_OK);
   }
@@ -70,7 +71,4 @@ class GraphTest : public ::testing::Test {
   ComPtr<IGraphBuilder> graph;
   ComPtr<IMediaControl> control;
   ComPtr<IMediaEvent> events;
-
- private:
-  IGraphBuilder* m_raw = nullptr;
 };

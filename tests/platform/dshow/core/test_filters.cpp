@@ -1,6 +1,5 @@
 #include "test_filters.h"
 
-#include <cstring>
 #include <string>
 
 namespace testfilters {
@@ -96,11 +95,7 @@ void TestSource::Stream() {
   for (int k = 0; k < m_samplesPerPin && !m_stopping; ++k) {
     for (int p = 0; p < OutputPinCount(); ++p) {
       if (!Output(p)->IsConnected()) continue;
-      ComPtr<MediaSample> sample = MediaSample::Allocate(2 * sizeof(int));
-      BYTE* data = nullptr;
-      sample->GetPointer(&data);
-      const int payload[2] = {p, k};
-      std::memcpy(data, payload, sizeof payload);
+      ComPtr<MediaSample> sample = MediaSample::Allocate(1);
       sample->SetStreamTimes(k, k, 1);
       const HRESULT hr = Output(p)->Deliver(sample.Get());
       if (FAILED(hr)) {

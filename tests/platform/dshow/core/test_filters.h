@@ -39,8 +39,8 @@ class TestFilterBase : public BaseFilter {
 };
 
 // Pushes `samplesPerPin` samples on each output pin from its own thread when
-// run, then end of stream. Sample k of pin p carries stream times pts = dts = k
-// and a payload of {p, k}. A refused delivery ends the thread and posts
+// run, then end of stream. Sample k of each pin carries stream times
+// pts = dts = k. A refused delivery ends the thread and posts
 // EC_ERRORABORT with the refusal, unless the source is stopping. Stop flushes
 // downstream, joins the thread, ends the flush.
 class TestSource : public TestFilterBase, public IFileSourceFilter {
