@@ -28,7 +28,7 @@ void EngineTest::TearDown() {
   filters.clear();
   mux = nullptr;
   writer = nullptr;
-  EXPECT_EQ(LiveFakeObjects(), 0) << "a reference was not given back";
+  EXPECT_EQ(g_liveFakeObjects, 0) << "a reference was not given back";
   CoUninitialize();
 }
 

@@ -9,7 +9,7 @@
 // Like the real graph, this one disconnects its filters when it goes, which
 // also breaks the references connected pins hold on each other.
 FakeGraph::~FakeGraph() {
-  for (const auto& filter : m_filters) {
+  for (const auto& [filter, name] : m_filters) {
     for (const auto& pin : filter->Pins()) pin->ClearPeer();
     filter->JoinFilterGraph(nullptr, nullptr);
   }
@@ -29,8 +29,7 @@ HRESULT FakeGraph::QueryInterface(REFIID riid, void** ppv) {
 }
 
 void FakeGraph::Place(const ComPtr<FakeFilter>& filter) {
-  m_filters.push_back(filter);
-  m_names[filter.Get()] = filter->Name();
+  m_filters.emplace_back(filter, filter->Name());
   filter->JoinFilterGraph(this, nullptr);
 }
 
@@ -41,7 +40,7 @@ void FakeGraph::Link(FakePin* out, FakePin* in) {
 
 std::vector<std::string> FakeGraph::FilterNames() const {
   std::vector<std::string> names;
-  for (const auto& filter : m_filters) names.push_back(m_names.at(filter.Get()));
+  for (const auto& [filter, name] : m_filters) names.push_back(name);
   return names;
 }
 
@@ -50,21 +49,20 @@ HRESULT FakeGraph::AddFilter(IBaseFilter* filter, LPCWSTR name) {
   const std::string narrowName = Narrow(name);
   const auto scripted = addFilterResults.find(narrowName);
   if (scripted != addFilterResults.end() && FAILED(scripted->second)) return scripted->second;
-  m_filters.emplace_back(fake);
-  m_names[fake] = narrowName;
+  m_filters.emplace_back(ComPtr<FakeFilter>(fake), narrowName);
   fake->JoinFilterGraph(this, name);
   return S_OK;
 }
 
 HRESULT FakeGraph::RemoveFilter(IBaseFilter* filter) {
   auto* fake = static_cast<FakeFilter*>(filter);
-  const auto it = std::find_if(m_filters.begin(), m_filters.end(), [&](auto& f) { return f.Get() == fake; });
+  const auto it =
+      std::find_if(m_filters.begin(), m_filters.end(), [&](auto& f) { return f.first.Get() == fake; });
   if (it == m_filters.end()) {
     ADD_FAILURE() << "removing a filter that is not in the graph";
     return VFW_E_NOT_FOUND;
   }
   fake->JoinFilterGraph(nullptr, nullptr);
-  m_names.erase(fake);
   m_filters.erase(it);
   return S_OK;
 }
@@ -72,7 +70,7 @@ HRESULT FakeGraph::RemoveFilter(IBaseFilter* filter) {
 HRESULT FakeGraph::EnumFilters(IEnumFilters** out) {
   if (FAILED(enumFiltersResult)) return enumFiltersResult;
   std::vector<ComPtr<IBaseFilter>> filters;
-  for (const auto& filter : m_filters) filters.emplace_back(filter.Get());
+  for (const auto& [filter, name] : m_filters) filters.emplace_back(filter.Get());
   *out = new FilterEnumerator(std::move(filters));
   return S_OK;
 }

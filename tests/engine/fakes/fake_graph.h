@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/com/com_ptr.h"
@@ -101,7 +102,6 @@ class FakeGraph : public FakeObject,
   HRESULT get_Owner(OAHWND*) override { UNEXPECTED_CALL(); }
 
  private:
-  std::vector<ComPtr<FakeFilter>> m_filters;
-  std::map<FakeFilter*, std::string> m_names;
+  std::vector<std::pair<ComPtr<FakeFilter>, std::string>> m_filters;  // with the name each was added under
   std::deque<FakeEvent> m_events;
 };

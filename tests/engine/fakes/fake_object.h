@@ -10,12 +10,12 @@
 #include "platform/com/unknown.h"
 
 // Objects of the fakes not yet destroyed.
-int& LiveFakeObjects();
+inline int g_liveFakeObjects = 0;
 
 class FakeObject : public RefCount {
  public:
-  FakeObject() { ++LiveFakeObjects(); }
-  ~FakeObject() override { --LiveFakeObjects(); }
+  FakeObject() { ++g_liveFakeObjects; }
+  ~FakeObject() override { --g_liveFakeObjects; }
 };
 
 // The body of every method the engine has no business calling.
@@ -25,4 +25,9 @@ class FakeObject : public RefCount {
     return E_UNEXPECTED;                                           \
   } while (0)
 
-std::string Narrow(const WCHAR* text);
+// The fakes only ever see ASCII names and paths.
+inline std::string Narrow(const WCHAR* text) {
+  std::string narrow;
+  for (; text && *text; ++text) narrow += static_cast<char>(*text);
+  return narrow;
+}
