@@ -69,18 +69,6 @@ TEST_F(ConversionTest, ReaderAndSplitterSourceIsStrippedAndRewiredToTheMultiplex
   EXPECT_EQ(graph->freedEvents, 1);
 }
 
-TEST_F(ConversionTest, SourceThatSplitsByItselfFeedsTheMultiplexerWithoutASplitterLookup) {
-  InstallAll();
-  RenderPlayback(2, true);
-
-  EXPECT_EQ(Convert(), S_OK);
-
-  EXPECT_THAT(desktop.boxes, IsEmpty());
-  EXPECT_THAT(graph->FilterNames(), ElementsAre("Source", "Mux", "Writer"));
-  EXPECT_THAT(MuxLinks(), ElementsAre("MkvMux.out0 -> FileWriter.in0", "Source.out0 -> MkvMux.in0",
-                                      "Source.out1 -> MkvMux.in1"));
-}
-
 TEST_F(ConversionTest, RefusedStreamLeavesItsInputFreeForTheNextStream) {
   InstallGraph();
   InstallMux(3, false).Pin(PINDIR_INPUT, 1)->acceptResult = VFW_E_TYPE_NOT_ACCEPTED;
@@ -96,9 +84,8 @@ TEST_F(ConversionTest, RefusedStreamLeavesItsInputFreeForTheNextStream) {
 }
 
 TEST_F(ConversionTest, MissingMultiplexerInputsAreReportedAndTheSameIndexOfferedAgain) {
-  InstallGraph();
-  InstallMux(1, false);
-  InstallWriter();
+  InstallAll();
+  mux->addsInputPinWhenConnected = false;
   RenderPlayback(3);
 
   EXPECT_EQ(Convert(), S_OK);  // the last connection attempted succeeded
@@ -109,9 +96,8 @@ TEST_F(ConversionTest, MissingMultiplexerInputsAreReportedAndTheSameIndexOffered
 }
 
 TEST_F(ConversionTest, MultiplexerThatWritesTheFileItselfNeedsNoFileWriter) {
-  InstallGraph();
-  InstallMux().isFileSink = true;
-  InstallWriter();
+  InstallAll();
+  mux->isFileSink = true;
   RenderPlayback(1);
 
   EXPECT_EQ(Convert(), S_OK);

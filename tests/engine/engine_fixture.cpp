@@ -78,18 +78,16 @@ void EngineTest::AddPlaybackChain(FakeGraph& into, FakePin* out, int n) {
   FakeGraph::Link(decoder->Pin(PINDIR_OUTPUT, 0), renderer->Pin(PINDIR_INPUT, 0));
 }
 
-void EngineTest::RenderPlayback(int streams, bool selfSplitting) {
-  graph->onRenderFile = [this, streams, selfSplitting](FakeGraph& into) {
-    const auto streamFilter =
-        NewFilter(selfSplitting ? "Source" : "Splitter", selfSplitting ? 0 : 1, streams);
-    into.Place(streamFilter);
-    for (int i = 0; i < streams; ++i) AddPlaybackChain(into, streamFilter->Pin(PINDIR_OUTPUT, i), i);
-    if (selfSplitting) return;
+void EngineTest::RenderPlayback(int streams) {
+  graph->onRenderFile = [this, streams](FakeGraph& into) {
+    const auto splitter = NewFilter("Splitter", 1, streams);
+    into.Place(splitter);
+    for (int i = 0; i < streams; ++i) AddPlaybackChain(into, splitter->Pin(PINDIR_OUTPUT, i), i);
     // Placed last, so that the source search has to pass over the filters
     // that have inputs.
     const auto reader = NewFilter("Reader", 0, 1);
     into.Place(reader);
-    FakeGraph::Link(reader->Pin(PINDIR_OUTPUT, 0), streamFilter->Pin(PINDIR_INPUT, 0));
+    FakeGraph::Link(reader->Pin(PINDIR_OUTPUT, 0), splitter->Pin(PINDIR_INPUT, 0));
   };
 }
 

@@ -32,9 +32,8 @@ class EngineTest : public ::testing::Test {
   FakeFilter& InstallWriter();
 
   // The playback graph that rendering builds: a file reader feeding a
-  // splitter, or with `selfSplitting` a source that splits by itself; each
-  // stream then goes through a decoder into a renderer.
-  void RenderPlayback(int streams, bool selfSplitting = false);
+  // splitter; each stream then goes through a decoder into a renderer.
+  void RenderPlayback(int streams);
   // Behind `out`: Decoder<n> into Renderer<n>.
   void AddPlaybackChain(FakeGraph& graph, FakePin* out, int n);
 
