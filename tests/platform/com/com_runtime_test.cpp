@@ -28,7 +28,6 @@ class Widget : public RefCount, public IWidget {
   ~Widget() override { --g_liveWidgets; }
   COM_REFCOUNTED
   HRESULT QueryInterface(REFIID riid, void** ppv) override {
-    if (!ppv) return E_POINTER;
     if (OfferInterface<IUnknown>(static_cast<IWidget*>(this), riid, ppv) ||
         OfferInterface<IWidget>(this, riid, ppv))
       return S_OK;

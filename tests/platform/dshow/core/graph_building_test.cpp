@@ -12,7 +12,6 @@ constexpr CLSID kRendererClsid{0x7E570011, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0x11}};
 constexpr CLSID kFileSourceClsid{0x7E570012, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0x12}};
 constexpr CLSID kSplittingSourceClsid{0x7E570015, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0x15}};
 constexpr CLSID kSplitterClsid{0x7E570013, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0x13}};
-constexpr CLSID kUnusedClsid{0x7E570014, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0x14}};
 
 // What the self-splitting source offers; the splitter takes the first of
 // them out of a file. Set per case.
@@ -28,7 +27,7 @@ ClassFactory FactoryMaking(Args... args) {
 
 // Installed: a decoder (A -> Decoded), a renderer (Decoded), a splitter
 // (Stream -> the first of g_streams), a file source offering Stream for ".tst", a
-// self-splitting source for ".multi", and a filter of no use.
+// self-splitting source for ".multi".
 class BuildingTest : public GraphTest {
  protected:
   void SetUp() override {
@@ -43,7 +42,6 @@ class BuildingTest : public GraphTest {
     CoRegisterClass(kSplittingSourceClsid, [](REFIID riid, void** ppv) {
       return MakeCom<TestSource>(g_streams, 0)->QueryInterface(riid, ppv);
     });
-    RegisterFilter({kUnusedClsid, u"Unused", MERIT_DO_NOT_USE});
     RegisterFilter({kRendererClsid, u"Renderer", MERIT_NORMAL});
     RegisterFilter({kDecoderClsid, u"Decoder", MERIT_NORMAL});
     RegisterFilter({kSplitterClsid, u"Splitter", MERIT_NORMAL});
@@ -51,11 +49,11 @@ class BuildingTest : public GraphTest {
     RegisterSourceExtension(".Multi", kSplittingSourceClsid);  // extensions match in any case
   }
   void TearDown() override {
-    for (const CLSID& clsid : {kDecoderClsid, kRendererClsid, kSplitterClsid, kUnusedClsid})
-      UnregisterFilter(clsid);
     for (const CLSID& clsid :
-         {kDecoderClsid, kRendererClsid, kSplitterClsid, kFileSourceClsid, kSplittingSourceClsid})
+         {kDecoderClsid, kRendererClsid, kSplitterClsid, kFileSourceClsid, kSplittingSourceClsid}) {
+      UnregisterFilter(clsid);
       CoUnregisterClass(clsid);
+    }
     UnregisterSourceExtension(".tst");
     UnregisterSourceExtension(".multi");
     g_streams.clear();

@@ -38,7 +38,6 @@ TEST_F(StreamingTest, HundredThousandSamplesOverFourStreamsArriveInOrderRunAfter
   const Chain chain = Build(*this, graph.Get(), 25'000);
   for (int cycle = 0; cycle < 3; ++cycle) {
     EXPECT_EQ(RunToEnd(), EC_COMPLETE) << "cycle " << cycle;
-    EXPECT_EQ(chain.sink->TotalReceived(), 100'000);
     for (int i = 0; i < 4; ++i) EXPECT_EQ(chain.sink->Received(i), 25'000);
     EXPECT_EQ(control->Stop(), S_OK);
   }

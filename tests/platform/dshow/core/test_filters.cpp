@@ -17,17 +17,11 @@ BasePin* TestFilterBase::GetPin(int index) {
 
 namespace {
 
-std::u16string Numbered(const char16_t* prefix, int n) {
-  std::u16string name(prefix);
-  for (char c : std::to_string(n)) name += static_cast<char16_t>(c);
-  return name;
-}
-
 // ---------------------------------------------------------------------------
 class SourcePin : public BaseOutputPin {
  public:
   SourcePin(BaseFilter* filter, int index, MediaType type)
-      : BaseOutputPin(filter, Numbered(u"Out", index)), m_type(std::move(type)) {}
+      : BaseOutputPin(filter, u"Out" + std::u16string(1, u'0' + index)), m_type(std::move(type)) {}
 
  protected:
   HRESULT CheckMediaType(const AM_MEDIA_TYPE& mt) override {
@@ -170,7 +164,7 @@ TestPassThrough::TestPassThrough(const GUID& accepted, const GUID& output)
 class SinkPin : public BaseInputPin {
  public:
   SinkPin(TestSink* filter, int index)
-      : BaseInputPin(filter, Numbered(u"In", index)), m_owner(filter), m_index(index) {}
+      : BaseInputPin(filter, u"In" + std::u16string(1, u'0' + index)), m_owner(filter), m_index(index) {}
 
   HRESULT Active() override {
     m_owner->m_next[m_index] = 0;  // every run counts afresh
