@@ -158,11 +158,6 @@ void UnregisterWindowProc(HWND hwnd) {
   TheRegistry().windows.erase(hwnd);
 }
 
-BOOL IsWindow(HWND hwnd) {
-  std::lock_guard lock(TheRegistry().mutex);
-  return TheRegistry().windows.count(hwnd) ? TRUE : FALSE;
-}
-
 MessagePumpHook SetMessagePumpHook(MessagePumpHook hook) {
   return std::exchange(t_pumpHook, std::move(hook));
 }

@@ -71,7 +71,6 @@ LRESULT DispatchMessageA(const MSG* msg);
 // windows it registers.
 void RegisterWindowProc(HWND hwnd, WNDPROC proc);
 void UnregisterWindowProc(HWND hwnd);
-BOOL IsWindow(HWND hwnd);
 
 // Runs on the calling thread at the start of every PeekMessageA there, so that
 // pending window-system events turn into queued messages first. Returns the

@@ -78,12 +78,6 @@ const Expected& ExpectedForThisRun() {
   return kLanguages[0];
 }
 
-std::string WindowText(HWND window) {
-  char text[256] = "";
-  GetWindowTextA(window, text, sizeof text);
-  return text;
-}
-
 std::string CaptionOfDialog(int id, int controlId = 0) {
   const DialogTemplate* dialogTemplate = FindDialogTemplate(id);
   if (!dialogTemplate) return "no template";

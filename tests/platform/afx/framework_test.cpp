@@ -183,9 +183,6 @@ TEST(WaitCursor, CountsAndRestoresOnlyAtZero) {
 
 TEST(FrameworkCommandLine, TheFirstArgumentThatIsNoOptionNamesTheFileToOpen) {
   App app;
-  CCommandLineInfo none;
-  app.ParseCommandLine(none);
-  EXPECT_EQ(none.m_nShellCommand, CCommandLineInfo::FileNew);
   const char* const argv[] = {"/opt/corvane/Pellumbra", "-v", "/films/a b.mp4", "second.mp4"};
   app.SetCommandLine(4, argv);
   CCommandLineInfo given;

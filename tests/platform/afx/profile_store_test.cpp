@@ -13,17 +13,17 @@
 #include <string>
 #include <vector>
 
+#include "tests/platform/win32/scratch.h"
+
 namespace {
 
 // Every test has a configuration folder of its own.
 class ProfileStoreTest : public testing::Test {
  protected:
-  void SetUp() override { qputenv("XDG_CONFIG_HOME", m_config.path().toUtf8()); }
-  void TearDown() override { qputenv("XDG_CONFIG_HOME", m_previousConfig); }
   QString ConfigPath(const QString& name) const { return m_config.filePath(name); }
 
-  const QByteArray m_previousConfig = qgetenv("XDG_CONFIG_HOME");
   QTemporaryDir m_config;
+  ScopedVariable m_configVariable{"XDG_CONFIG_HOME", m_config.path().toUtf8().constData()};
   ProfileStore m_store{"QuillonStudio", "Pellumbra"};
 };
 

@@ -62,3 +62,11 @@ class ScopedVariable {
   std::string m_name;
   std::optional<std::string> m_previous;
 };
+
+// A user whose home and configuration folders are scratch folders.
+class ScratchUserTest : public testing::Test {
+ protected:
+  ScratchFolder m_home;
+  ScopedVariable m_homeVariable{"HOME", m_home.path.c_str()};
+  ScopedVariable m_configVariable{"XDG_CONFIG_HOME", m_home.Path("config").c_str()};
+};

@@ -13,16 +13,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// A user whose home and configuration folder are scratch folders.
-class ShellFolders : public testing::Test {
+// The folders of a scratch user, each written into a buffer filled with 'x'.
+class ShellFolders : public ScratchUserTest {
  protected:
   HRESULT GetFolder(int csidl, DWORD flags = SHGFP_TYPE_CURRENT) {
     std::memset(m_path, 'x', sizeof m_path);
     return SHGetFolderPathA(nullptr, csidl, nullptr, flags, m_path);
   }
-  ScratchFolder m_home;
-  ScopedVariable m_homeVariable{"HOME", m_home.path.c_str()};
-  ScopedVariable m_configVariable{"XDG_CONFIG_HOME", m_home.Path("config").c_str()};
   char m_path[MAX_PATH];
 };
 

@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 #include <thread>
+#include <tuple>
 
 namespace {
 
@@ -12,6 +13,7 @@ struct Converted {
   int result;
   DWORD error;
   std::u16string text;
+  WCHAR pastTheEnd;  // the first element beyond the capacity given
 };
 
 Converted Convert(const char* src, int srcLen = -1, int dstCap = 16) {
@@ -19,39 +21,32 @@ Converted Convert(const char* src, int srcLen = -1, int dstCap = 16) {
   buffer.fill(u'#');
   SetLastError(ERROR_SUCCESS);
   const int result = MultiByteToWideChar(CP_ACP, 0, src, srcLen, buffer.data(), dstCap);
-  return {result, GetLastError(), std::u16string(buffer.data(), result > 0 ? result : 0)};
+  return {result, GetLastError(), std::u16string(buffer.data(), result > 0 ? result : 0), buffer[dstCap]};
 }
 
 TEST(MultiByteToWideChar, ConvertsUtf8) {
-  struct Case {
-    const char* utf8;
-    int length;
-    std::u16string expected;
+  const std::tuple<const char*, int, std::u16string> cases[] = {
+      {"clip.mkv", -1, {u"clip.mkv", 9}},  // with the terminator
+      {"Vid\xC3\xA9o \xE2\x82\xAC", -1, {u"Vid\u00E9o \u20AC", 8}},
+      {"\xF0\x9F\x8E\xAC", -1, {u"\xD83C\xDFAC", 3}},  // U+1F3AC: a surrogate pair
+      {"abcdef", 3, u"abc"},                           // an explicit length has no terminator
   };
-  for (const Case& c : {
-           Case{"clip.mkv", -1, {u"clip.mkv", 9}},  // with the terminator
-           Case{"Vid\xC3\xA9o \xE2\x82\xAC", -1, {u"Vid\u00E9o \u20AC", 8}},
-           Case{"\xF0\x9F\x8E\xAC", -1, {u"\xD83C\xDFAC", 3}},  // U+1F3AC: a surrogate pair
-           Case{"abcdef", 3, u"abc"},                           // an explicit length has no terminator
-       }) {
-    const Converted converted = Convert(c.utf8, c.length);
-    EXPECT_EQ(converted.result, static_cast<int>(c.expected.size())) << c.utf8;
-    EXPECT_EQ(converted.text, c.expected) << c.utf8;
+  for (const auto& [utf8, length, expected] : cases) {
+    const Converted converted = Convert(utf8, length);
+    EXPECT_EQ(converted.result, static_cast<int>(expected.size())) << utf8;
+    EXPECT_EQ(converted.text, expected) << utf8;
   }
   // Without a buffer it only measures.
   EXPECT_EQ(MultiByteToWideChar(CP_UTF8, 0, "a\xF0\x9F\x8E\xAC", -1, nullptr, 0), 4);
 }
 
 TEST(MultiByteToWideChar, TooSmallABufferFailsWithoutWritingPastIt) {
-  const Converted exact = Convert("abc", -1, 4);
-  EXPECT_EQ(exact.result, 4);
+  EXPECT_EQ(Convert("abc", -1, 4).result, 4);
   for (const char* text : {"abcd", "ab\xF0\x9F\x8E\xAC"}) {  // the pair would straddle the end
-    std::array<WCHAR, 8> buffer;
-    buffer.fill(u'#');
-    SetLastError(ERROR_SUCCESS);
-    EXPECT_EQ(MultiByteToWideChar(CP_ACP, 0, text, -1, buffer.data(), 3), 0) << text;
-    EXPECT_EQ(GetLastError(), ERROR_INSUFFICIENT_BUFFER);
-    EXPECT_EQ(buffer[3], u'#');
+    const Converted converted = Convert(text, -1, 3);
+    EXPECT_EQ(converted.result, 0) << text;
+    EXPECT_EQ(converted.error, ERROR_INSUFFICIENT_BUFFER);
+    EXPECT_EQ(converted.pastTheEnd, u'#');
   }
 }
 

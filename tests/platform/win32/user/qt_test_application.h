@@ -1,5 +1,6 @@
-// Acting on a dialog while the code under test waits for it to close. The
-// tests run in the QApplication that qt_test_application.cpp sets up.
+// Reading windows, and acting on a dialog while the code under test waits for
+// it to close. The tests run in the QApplication that qt_test_application.cpp
+// sets up.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,6 +9,16 @@
 #include <QDialog>
 #include <QTimer>
 #include <functional>
+#include <string>
+
+#include "platform/win32/user/winuser.h"
+
+// The text of a window or control.
+inline std::string WindowText(HWND window) {
+  char text[1024] = "";
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
 
 // The visible top-level window of type `Window`, or null.
 template <class Window>
