@@ -91,6 +91,15 @@ BOOL CloseHandle(HANDLE handle) {
   return Refuse(errno == EBADF ? ERROR_INVALID_HANDLE : ERROR_WRITE_FAULT);
 }
 
+BOOL DeleteFileA(LPCSTR path) {
+  if (!path) return Refuse(ERROR_INVALID_PARAMETER);
+  struct stat status {};
+  if (lstat(path, &status) != 0) return Refuse(Win32ErrorOfPathFailure(errno, path));
+  if (!S_ISREG(status.st_mode) && !S_ISLNK(status.st_mode)) return Refuse(ERROR_ACCESS_DENIED);
+  if (unlink(path) != 0) return Refuse(Win32ErrorOfPathFailure(errno, path));
+  return TRUE;
+}
+
 UINT SetErrorMode(UINT mode) { return g_errorMode.exchange(mode); }
 
 UINT GetErrorMode() { return g_errorMode.load(); }

@@ -67,6 +67,10 @@ HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD shareMode, LPSECURITY_ATTRIB
 // Closes a handle CreateFileA returned; ERROR_INVALID_HANDLE for anything else.
 BOOL CloseHandle(HANDLE handle);
 
+// Deletes a file or a symbolic link (never what it points to). A folder or any
+// other kind of entry is refused with ERROR_ACCESS_DENIED.
+BOOL DeleteFileA(LPCSTR path);
+
 // --- Error mode ------------------------------------------------------------
 
 constexpr UINT SEM_FAILCRITICALERRORS = 0x0001;

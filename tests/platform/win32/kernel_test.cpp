@@ -41,4 +41,22 @@ TEST(CreateFile, OpensRegularFilesOnlyAndNeverWaitsOnAFifo) {
   }
 }
 
+TEST(DeleteFile, RemovesFilesAndLinksButNeverFolders) {
+  ScratchFolder folder;
+  const std::string target = WriteFile(folder.Path("target.mkv"), "x"), link = folder.Path("link.mkv");
+  fs::create_symlink(target, link);
+  EXPECT_TRUE(DeleteFileA(link.c_str()));
+  EXPECT_TRUE(fs::exists(target));
+  EXPECT_TRUE(DeleteFileA(target.c_str()));
+  EXPECT_FALSE(fs::exists(target));
+  const std::pair<std::string, DWORD> refusals[] = {{folder.path, ERROR_ACCESS_DENIED},
+                                                    {target, ERROR_FILE_NOT_FOUND},
+                                                    {folder.Path("none/x"), ERROR_PATH_NOT_FOUND}};
+  for (const auto& [path, error] : refusals) {
+    EXPECT_FALSE(DeleteFileA(path.c_str()));
+    EXPECT_EQ(GetLastError(), error) << path;
+  }
+  EXPECT_TRUE(fs::is_directory(folder.path));
+}
+
 }  // namespace
