@@ -92,7 +92,7 @@ HRESULT BuildConversion(const fs::path& source, const fs::path& output, Conversi
   if (FAILED(hr)) return hr;
   for (const ComPtr<IPin>& out : PinsOf(built->splitter.Get(), PINDIR_OUTPUT, false)) {
     const ComPtr<IPin> in = FreePin(built->muxer.Get(), PINDIR_INPUT);
-    if (in && SUCCEEDED(built->graph->ConnectDirect(out.Get(), in.Get(), nullptr))) ++built->connectedStreams;
+    if (in) built->graph->ConnectDirect(out.Get(), in.Get(), nullptr);
   }
   ComPtr<IMediaFilter> timing;
   if (SUCCEEDED(built->graph.As(timing))) timing->SetSyncSource(nullptr);

@@ -33,7 +33,6 @@ struct ConversionGraph {
   ComPtr<IBaseFilter> splitter;  // the source itself when it splits by itself
   ComPtr<IBaseFilter> muxer;
   ComPtr<IBaseFilter> writer;
-  int connectedStreams = 0;
 };
 // source → splitter → Matroska muxer → File writer, with no clock, the way the
 // conversion builds it. Failures are reported to the running test.
