@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <QStringList>
 #include <cmath>
+#include <sstream>
 
 namespace fs = std::filesystem;
 
@@ -26,15 +27,6 @@ StreamSummary SummaryOf(const QJsonObject& stream) {
   summary.language = tags["language"].toString().toStdString();
   summary.title = tags["title"].toString().toStdString();
   return summary;
-}
-
-// One framemd5 line: "stream, dts, pts, duration, size, hash".
-void AddHashLine(const std::string& line, std::map<int, std::vector<std::string>>& hashes) {
-  if (line.empty() || line[0] == '#') return;
-  const QStringList fields = Text(line).split(',', Qt::SkipEmptyParts);
-  if (fields.size() < 6) return;
-  const int stream = fields[0].trimmed().toInt();
-  hashes[stream].push_back((fields[4].trimmed() + " " + fields[5].trimmed()).toStdString());
 }
 
 }  // namespace
@@ -84,12 +76,13 @@ std::map<int, std::vector<std::string>> PacketHashes(const fs::path& file) {
                             "0", "-c", "copy", "-f", "framemd5", "-"});
   std::map<int, std::vector<std::string>> hashes;
   if (run.exitCode != 0) return hashes;
-  std::size_t start = 0;
-  while (start < run.out.size()) {
-    std::size_t end = run.out.find('\n', start);
-    if (end == std::string::npos) end = run.out.size();
-    AddHashLine(run.out.substr(start, end - start), hashes);
-    start = end + 1;
+  std::istringstream lines(run.out);
+  for (std::string line; std::getline(lines, line);) {
+    // One framemd5 line: "stream, dts, pts, duration, size, hash"; comments start with '#'.
+    const QStringList fields = Text(line).split(',', Qt::SkipEmptyParts);
+    if (line.starts_with('#') || fields.size() < 6) continue;
+    hashes[fields[0].trimmed().toInt()].push_back(
+        (fields[4].trimmed() + " " + fields[5].trimmed()).toStdString());
   }
   return hashes;
 }

@@ -361,17 +361,14 @@ fs::path UnknownDataTrackNut() {
 // own timestamps and continuity counters.
 fs::path JoinedRecordingsTs() {
   const Args segment = Join({Video("1"), Tone(48000, "440", "1"), kX264, {"-c:a", "aac", "-b:a", "64k"}});
-  const fs::path first = FixturePath({"ts_part1", "join_part1.ts", segment});
   const fs::path second =
       FixturePath({"ts_part2", "join_part2.ts", Join({segment, {"-output_ts_offset", "3600"}})});
-  const fs::path joined = MediaCacheDir() / "joined_recordings.ts";
-  if (first.empty() || second.empty()) return joined;
-  MakeOnce(joined, [&](const fs::path& partial) {
-    std::ofstream out(partial, std::ios::binary);
-    out << std::ifstream(first, std::ios::binary).rdbuf() << std::ifstream(second, std::ios::binary).rdbuf();
-    return true;
-  });
-  return joined;
+  if (second.empty()) return {};
+  return ChangedCopy(FixturePath({"ts_part1", "join_part1.ts", segment}), "joined_",
+                     [&](const fs::path& copy) {
+                       std::ofstream(copy, std::ios::binary | std::ios::app)
+                           << std::ifstream(second, std::ios::binary).rdbuf();
+                     });
 }
 
 fs::path PtsWrapTs() {

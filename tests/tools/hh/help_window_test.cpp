@@ -45,14 +45,12 @@ TEST_F(HelpWindowTest, ResolvesImagesAgainstTheShownPage) {
 }
 
 // The viewer is started with no one to tell about a failure: it must end at
-// once, with status 1 and nothing on screen or on its outputs.
+// once, with status 1 and nothing on screen or on its outputs. It inherits the
+// offscreen platform the test application set.
 TEST(HelpViewerProgram, EndsQuietlyWithStatusOneOnAMissingFileOrTopic) {
   const QStringList requests{"/nonexistent/help.chm::/Introduction.htm", CORVANE_HELP_FILE "::/Missing.htm"};
   for (const QString& request : requests) {
     QProcess viewer;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    viewer.setProcessEnvironment(environment);
     viewer.start(CORVANE_HH_PROGRAM, request.split(u' '));
     ASSERT_TRUE(viewer.waitForFinished(30000)) << request.toStdString();
     EXPECT_EQ(viewer.exitStatus(), QProcess::NormalExit);

@@ -25,7 +25,6 @@ TEST_P(ConversionGraphTest, WritesAFaithfulMatroskaFile) {
   fs::resize_file(output, kOldSize);
   ConversionGraph built;
   ASSERT_EQ(BuildConversion(source, output, &built), S_OK);
-  EXPECT_EQ(built.connectedStreams, fixture.videoStreams + fixture.audioStreams + fixture.subtitleStreams);
   const RunOutcome outcome = RunToCompletion(built.graph.Get());
   ASSERT_EQ(outcome.runResult, S_OK);
   ASSERT_EQ(outcome.eventCode, EC_COMPLETE) << std::hex << outcome.eventParam;

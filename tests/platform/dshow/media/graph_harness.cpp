@@ -32,33 +32,18 @@ ComPtr<IPin> FreePin(IBaseFilter* filter, PIN_DIRECTION direction) {
   return pins.empty() ? nullptr : pins.front();
 }
 
-std::vector<ComPtr<IBaseFilter>> FiltersOf(IGraphBuilder* graph) {
-  std::vector<ComPtr<IBaseFilter>> filters;
+std::vector<ComPtr<IBaseFilter>> FiltersOfClass(IGraphBuilder* graph, REFCLSID clsid) {
+  std::vector<ComPtr<IBaseFilter>> found;
   ComPtr<IEnumFilters> filterEnum;
-  if (FAILED(graph->EnumFilters(filterEnum.ReleaseAndGetAddressOf()))) return filters;
-  IBaseFilter* filter = nullptr;
-  while (filterEnum->Next(1, &filter, nullptr) == S_OK)
-    filters.push_back(ComPtr<IBaseFilter>::Attach(filter));
-  return filters;
-}
-
-CLSID ClassOf(IBaseFilter* filter) {
-  CLSID clsid = GUID_NULL;
-  filter->GetClassID(&clsid);
-  return clsid;
-}
-
-ComPtr<IBaseFilter> FilterOfClass(IGraphBuilder* graph, REFCLSID clsid) {
-  for (const ComPtr<IBaseFilter>& filter : FiltersOf(graph)) {
-    if (ClassOf(filter.Get()) == clsid) return filter;
+  if (FAILED(graph->EnumFilters(filterEnum.ReleaseAndGetAddressOf()))) return found;
+  IBaseFilter* next = nullptr;
+  while (filterEnum->Next(1, &next, nullptr) == S_OK) {
+    const auto filter = ComPtr<IBaseFilter>::Attach(next);
+    CLSID filterClass = GUID_NULL;
+    filter->GetClassID(&filterClass);
+    if (filterClass == clsid) found.push_back(filter);
   }
-  return nullptr;
-}
-
-int CountOfClass(IGraphBuilder* graph, REFCLSID clsid) {
-  int count = 0;
-  for (const ComPtr<IBaseFilter>& filter : FiltersOf(graph)) count += ClassOf(filter.Get()) == clsid ? 1 : 0;
-  return count;
+  return found;
 }
 
 namespace {
@@ -107,7 +92,7 @@ HRESULT BuildConversion(const fs::path& source, const fs::path& output, Conversi
   if (FAILED(hr)) return hr;
   for (const ComPtr<IPin>& out : PinsOf(built->splitter.Get(), PINDIR_OUTPUT, false)) {
     const ComPtr<IPin> in = FreePin(built->muxer.Get(), PINDIR_INPUT);
-    if (in && SUCCEEDED(built->graph->ConnectDirect(out.Get(), in.Get(), nullptr))) ++built->connectedStreams;
+    if (in) built->graph->ConnectDirect(out.Get(), in.Get(), nullptr);
   }
   ComPtr<IMediaFilter> timing;
   if (SUCCEEDED(built->graph.As(timing))) timing->SetSyncSource(nullptr);

@@ -24,10 +24,8 @@ ComPtr<IGraphBuilder> MakeGraph();
 ComPtr<IBaseFilter> MakeFilter(REFCLSID clsid);
 // The first unconnected pin of that direction, or null.
 ComPtr<IPin> FreePin(IBaseFilter* filter, PIN_DIRECTION direction);
-std::vector<ComPtr<IBaseFilter>> FiltersOf(IGraphBuilder* graph);
-CLSID ClassOf(IBaseFilter* filter);
-ComPtr<IBaseFilter> FilterOfClass(IGraphBuilder* graph, REFCLSID clsid);
-int CountOfClass(IGraphBuilder* graph, REFCLSID clsid);
+// The filters of that class in the graph, in the graph's order.
+std::vector<ComPtr<IBaseFilter>> FiltersOfClass(IGraphBuilder* graph, REFCLSID clsid);
 
 struct ConversionGraph {
   ComPtr<IGraphBuilder> graph;
@@ -35,7 +33,6 @@ struct ConversionGraph {
   ComPtr<IBaseFilter> splitter;  // the source itself when it splits by itself
   ComPtr<IBaseFilter> muxer;
   ComPtr<IBaseFilter> writer;
-  int connectedStreams = 0;
 };
 // source → splitter → Matroska muxer → File writer, with no clock, the way the
 // conversion builds it. Failures are reported to the running test.
