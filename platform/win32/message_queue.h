@@ -53,8 +53,8 @@ void PostQuitMessage(int exitCode);
 
 // Runs the thread's pump hook, then takes the first queued message that
 // matches: `filter` nullptr matches every message of the thread, a window
-// handle only that window's; min and max both 0 match every message number. PM_NOREMOVE leaves
-// the message queued.
+// handle only that window's; min and max both 0 match every message number.
+// PM_NOREMOVE leaves the message queued.
 BOOL PeekMessageA(MSG* msg, HWND filter, UINT min, UINT max, UINT removeFlags);
 
 // Character messages come from the window layer together with the key that
