@@ -79,8 +79,9 @@ std::map<int, std::vector<std::string>> PacketHashes(const fs::path& file) {
   std::istringstream lines(run.out);
   for (std::string line; std::getline(lines, line);) {
     // One framemd5 line: "stream, dts, pts, duration, size, hash"; comments start with '#'.
+    if (line.starts_with('#')) continue;
     const QStringList fields = Text(line).split(',', Qt::SkipEmptyParts);
-    if (line.starts_with('#') || fields.size() < 6) continue;
+    if (fields.size() < 6) continue;
     hashes[fields[0].trimmed().toInt()].push_back(
         (fields[4].trimmed() + " " + fields[5].trimmed()).toStdString());
   }

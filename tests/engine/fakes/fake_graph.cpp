@@ -4,8 +4,6 @@
 
 #include "platform/dshow/core/enumerators.h"
 
-// Every filter and pin the engine sees is one of the fakes.
-
 // Like the real graph, this one disconnects its filters when it goes, which
 // also breaks the references connected pins hold on each other.
 FakeGraph::~FakeGraph() {
@@ -44,6 +42,8 @@ std::vector<std::string> FakeGraph::FilterNames() const {
   return names;
 }
 
+// Every filter and pin the engine hands the graph is one the fakes made, so
+// the casts below hold.
 HRESULT FakeGraph::AddFilter(IBaseFilter* filter, LPCWSTR name) {
   auto* fake = static_cast<FakeFilter*>(filter);
   const std::string narrowName = Narrow(name);
