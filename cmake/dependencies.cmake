@@ -36,11 +36,11 @@ if(NOT Qt6_FOUND)
   corvane_missing("Qt 6 (${corvane_qt_names})" qt6-base-dev)
 endif()
 
-# corvane-remux --verify fingerprints packets with xxHash, inlined from its
-# header.
+# corvane-remux --verify fingerprints packets with xxHash.
 find_path(XXHASH_INCLUDE_DIR xxhash.h)
-if(NOT XXHASH_INCLUDE_DIR)
-  corvane_missing("The xxHash header" libxxhash-dev)
+find_library(XXHASH_LIBRARY xxhash)
+if(NOT XXHASH_INCLUDE_DIR OR NOT XXHASH_LIBRARY)
+  corvane_missing("xxHash" libxxhash-dev)
 endif()
 
 # The help viewer reads help.chm with chmlib; chmcmd compiles it.

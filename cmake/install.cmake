@@ -100,7 +100,7 @@ if(CORVANE_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS
-      "libqt6widgets6, libqt6gui6, libqt6core6, libavformat59, libavcodec59, libavutil57, libchm1")
+      "libqt6widgets6, libqt6gui6, libqt6core6, libavformat59, libavcodec59, libavutil57, libchm1, libxxhash0")
   if(CORVANE_USES_JEMALLOC)
     string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libjemalloc2")
   endif()

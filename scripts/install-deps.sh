@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what Corvane needs on Debian 12. Without arguments: what building
 # and running the programs needs (the compiler, CMake, Qt 6, FFmpeg's
-# libraries, chmlib and the help compiler, jemalloc, the xxHash header). With --tests: also what
+# libraries, chmlib and the help compiler, jemalloc, xxHash). With --tests: also what
 # the tests, the clang builds and the fuzzer need (GoogleTest, clang, ffmpeg
 # and MKVToolNix for the media checks, a virtual display and xdotool for the
 # end-to-end test, the desktop's and the distribution's own checkers for the
