@@ -202,7 +202,9 @@ int Demuxer::OpenInput(StreamProbe probe) {
   // packet once more; MP4 and Matroska never leave them out.
   const std::string_view format = FormatName();
   if (format != "mov,mp4,m4a,3gp,3g2,mj2" && format != "matroska,webm") m_context->flags |= AVFMT_FLAG_GENPTS;
-  return probe == StreamProbe::kHeaderOnly ? 0 : avformat_find_stream_info(m_context, nullptr);
+  if (probe == StreamProbe::kFirstFrames) return avformat_find_stream_info(m_context, nullptr);
+  m_context->flags |= AVFMT_FLAG_NOPARSE | AVFMT_FLAG_NOFILLIN;
+  return 0;
 }
 
 Demuxer::~Demuxer() {

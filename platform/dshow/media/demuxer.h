@@ -25,7 +25,10 @@ class Demuxer {
   // How much is read to learn the streams: the header and the first frames
   // of each stream (decoded where the header leaves something open), or the
   // header alone, which is enough for a file whose header describes every
-  // stream in full, as a Matroska file this program wrote does.
+  // stream in full, as a Matroska file this program wrote does. Such a file
+  // also stores each packet whole with its own times and keyframe mark, so
+  // with kHeaderOnly packets are handed on exactly as stored, without the
+  // parsers libavformat otherwise runs over them.
   enum class StreamProbe { kFirstFrames, kHeaderOnly };
 
   // Probes and opens; a negative AVERROR when libavformat does not recognise
