@@ -4,10 +4,10 @@
 #include <new>
 #include <string>
 
-#include <xxhash.h>
 // On x86-64 the library picks the widest vector unit the processor has
 // (AVX2, AVX-512) when the program runs: several times the speed of the
 // SSE2 code a build for every x86-64 processor would otherwise be held to.
+#include <xxhash.h>
 #if defined(__x86_64__)
 #include <xxh_x86dispatch.h>
 #endif
