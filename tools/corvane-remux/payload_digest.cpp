@@ -19,9 +19,9 @@ extern "C" {
 namespace {
 
 // A fast 64-bit hash: the check guards against a faulty writer, not against
-// someone forging a file, so it need not be cryptographic.
-// The state's layout belongs to the library, so it is made there, once for
-// each thread that fingerprints packets, and started afresh for each packet.
+// someone forging a file, so it need not be cryptographic. The state's
+// layout belongs to the library, which makes it once for each thread, so a
+// thread fingerprints one packet at a time.
 class Digest {
  public:
   Digest() : m_state(ThreadState()) { XXH3_64bits_reset(m_state); }
