@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <filesystem>
+#include <fstream>
+#include <regex>
 
 #include "tests/support/media_checks.h"
 #include "tests/support/media_fixtures.h"
@@ -19,7 +22,7 @@ const auto kNeverStop = [] { return false; };
 // including one that turns start codes into length prefixes (the TS).
 class VerifyRewrapOf : public ::testing::TestWithParam<std::string> {};
 
-TEST_P(VerifyRewrapOf, AcceptsAFaithfulRewrapAndCatchesAShiftedStreamAndAChangedPayload) {
+TEST_P(VerifyRewrapOf, AcceptsAFaithfulRewrapAndCatchesAShiftedStreamAChangedPayloadOrALostKeyframe) {
   const fs::path source = FixturePath(FixtureNamed(GetParam()));
   const fs::path output = ScratchDir("verify_" + GetParam()) / "out.mkv";
   ASSERT_TRUE(FfmpegCopyToMatroska(source, output));
@@ -43,6 +46,22 @@ TEST_P(VerifyRewrapOf, AcceptsAFaithfulRewrapAndCatchesAShiftedStreamAndAChanged
     EXPECT_EQ(result.verdict, Verdict::kDifferent) << change.detail;
     EXPECT_NE(result.detail.find(change.detail), std::string::npos) << result.detail;
   }
+
+  // The second video keyframe's mark cleared: its block's flags (the mark
+  // alone) follow the block's ID, size, track number and time. The file is
+  // read back as stored, where a parser would mark the frame a keyframe again.
+  const std::string blocks = RunProgram("mkvinfo", {"-v", "-v", "-v", output.string()}).out;
+  const std::regex videoKey("Simple block: key, track number 1, .* at ([0-9]+)");
+  auto second = std::next(std::sregex_iterator(blocks.begin(), blocks.end(), videoKey));
+  ASSERT_NE(second, std::sregex_iterator());
+  std::fstream file(output, std::ios::in | std::ios::out | std::ios::binary);
+  char head[2] = {};
+  file.seekg(std::stoll((*second)[1])).read(head, 2);
+  const auto flagsAt = std::stoll((*second)[1]) + 5 + std::countl_zero(static_cast<uint8_t>(head[1]));
+  file.seekp(flagsAt).put(static_cast<char>(0));
+  file.close();
+  const std::string lost = VerifyRewrap(source.string(), output.string(), kNeverStop).detail;
+  EXPECT_NE(lost.find("lost its keyframe mark"), std::string::npos) << lost;
 }
 
 INSTANTIATE_TEST_SUITE_P(Fixtures, VerifyRewrapOf, ::testing::Values("mp4", "ts"));
