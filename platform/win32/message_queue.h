@@ -45,8 +45,9 @@ using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 
 DWORD GetCurrentThreadId();
 
-// Posts to the queue of the thread that registered `hwnd`, failing
-// (ERROR_INVALID_THREAD_ID) once that thread has ended; a null window posts a
+// Posts to the queue of the thread that registered `hwnd`, failing with
+// ERROR_INVALID_WINDOW_HANDLE for a window nobody registered and
+// ERROR_INVALID_THREAD_ID once its thread has ended; a null window posts a
 // thread message to the calling thread.
 BOOL PostMessageA(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 void PostQuitMessage(int exitCode);

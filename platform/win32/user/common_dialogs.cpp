@@ -89,11 +89,9 @@ FileDialogRequest RequestOf(const OPENFILENAMEA& ofn, bool save) {
 }
 
 bool IsUsable(const OPENFILENAMEA* ofn) {
-  if (!ofn) return false;
-  if (ofn->lStructSize != sizeof(OPENFILENAMEA) && ofn->lStructSize != OPENFILENAME_SIZE_VERSION_400) {
-    return false;
-  }
-  return ofn->lpstrFile && ofn->nMaxFile > 0;
+  return ofn &&
+         (ofn->lStructSize == sizeof(OPENFILENAMEA) || ofn->lStructSize == OPENFILENAME_SIZE_VERSION_400) &&
+         ofn->lpstrFile && ofn->nMaxFile > 0;
 }
 
 // Windows gives no extension offset for a name that ends in a dot, and the
